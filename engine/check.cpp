@@ -1,0 +1,29 @@
+#include "check.h"
+
+#include "abjad.h"
+
+namespace delvarin {
+
+std::u16string_view CheckMessage(CheckStatus status) {
+    switch (status) {
+        case CheckStatus::MayProceed:
+            return {};
+        case CheckStatus::MotherNotPersian:
+            return u"نام مادر را به فارسي وارد كنيد";
+        case CheckStatus::NoGender:
+            return u"جنسيت فرزند را انتخاب كنيد";
+        case CheckStatus::PrefixNotPersian:
+            return u"پيشوند نام را به فارسي وارد كنيد";
+    }
+    return {};
+}
+
+CheckStatus CheckComplete(std::u16string_view mother, bool son, bool daughter,
+                          std::u16string_view prefix, int prefixWanted) {
+    if (GetAbjad(mother, true) <= 1) return CheckStatus::MotherNotPersian;
+    if (!son && !daughter) return CheckStatus::NoGender;
+    if (GetAbjad(prefix, true) > 1 || prefixWanted == 0) return CheckStatus::MayProceed;
+    return CheckStatus::PrefixNotPersian;
+}
+
+}  // namespace delvarin

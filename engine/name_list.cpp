@@ -1,0 +1,162 @@
+#include "name_list.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <stdexcept>
+
+#include "abjad.h"
+#include "planets.h"
+
+namespace delvarin {
+namespace {
+
+constexpr std::u16string_view kPlanetNotFound =
+    u"نام كوكب يافت مي\u200Cنشود، چه كنيم؟ از ليست دوم تطبيق داديم با اسامي شش كوكب مورد "
+    u"نظر، ليك هيچكدام منطبق نبود";
+
+constexpr int kSigns = SignLists::kSigns;
+
+// Values are never negative, so this is the ordinary remainder. The boxes'
+// 20-character limit keeps values within 16 bits; a longer text still gets
+// the remainder of its true value instead of a wrapped one.
+int SignRemainder(std::int32_t value) {
+    return value % kSigns;
+}
+
+// The sign remainders of the chosen planet entries, each once, in the order
+// they are chosen; empty when a label names no planet.
+std::vector<int> ChosenRemainders(const NameListRequest& request) {
+    std::vector<int> remainders;
+    std::array<bool, kSigns> seen{};
+    auto add = [&](std::u16string_view label) {
+        const auto entry = FindPlanet(label);
+        if (!entry) return false;
+        if (!seen[static_cast<std::size_t>(entry->remainder)]) {
+            seen[static_cast<std::size_t>(entry->remainder)] = true;
+            remainders.push_back(entry->remainder);
+        }
+        return true;
+    };
+    if (request.chosenLabel == kAllEntries) {
+        // Entry 0 is the all-entries entry itself.
+        for (std::size_t i = 1; i < request.groupLabels.size(); ++i)
+            if (!add(request.groupLabels[i])) return {};
+    } else if (!add(request.chosenLabel)) {
+        return {};
+    }
+    return remainders;
+}
+
+void AppendIndices(std::u16string_view listText, std::vector<int>& indices) {
+    int value = 0;
+    bool inNumber = false;
+    for (char16_t c : listText) {
+        if (c >= u'0' && c <= u'9') {
+            value = value * 10 + (c - u'0');
+            inNumber = true;
+        } else if (inNumber) {
+            indices.push_back(value);
+            value = 0;
+            inNumber = false;
+        }
+    }
+}
+
+void AppendNumber(std::u16string& text, std::int32_t value) {
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+std::u16string_view TrimSpaces(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+}  // namespace
+
+std::u16string_view NameListMessage(NameListStatus status) {
+    switch (status) {
+        case NameListStatus::Made:
+            return {};
+        case NameListStatus::PlanetNotFound:
+            return kPlanetNotFound;
+    }
+    return {};
+}
+
+void SortIndexList(std::vector<int>& indexList) {
+    auto key = [](int index) {
+        return static_cast<std::int16_t>(index);
+    };
+    auto less = [&](int a, int b) {
+        return key(a) < key(b);
+    };
+    // Merge neighbouring ascending runs until one run is left; inplace_merge
+    // is stable, as an exchange sort would be.
+    const auto begin = indexList.begin();
+    const auto end = indexList.end();
+    for (;;) {
+        bool merged = false;
+        auto runStart = begin;
+        while (runStart != end) {
+            auto mid = std::is_sorted_until(runStart, end, less);
+            if (mid == end) break;
+            auto runEnd = std::is_sorted_until(mid, end, less);
+            std::inplace_merge(runStart, mid, runEnd, less);
+            merged = true;
+            runStart = runEnd;
+        }
+        if (!merged) return;
+    }
+}
+
+NameList MakeNameList(const NameData& data, const NameListRequest& request) {
+    const std::vector<int> remainders = ChosenRemainders(request);
+    if (remainders.empty()) return {NameListStatus::PlanetNotFound, {}};
+
+    const bool convert = request.convertLetters;
+    const int m = SignRemainder(GetAbjad(request.mother, convert));
+    int p = SignRemainder(GetAbjad(request.prefix, convert));
+    if (!request.prefixInUse) p = 0;
+    const int s = (p + m) % kSigns;
+
+    const SignSet set = SignSetFor(request.boy, convert);
+    std::vector<int> indexList;
+    indexList.reserve(2000);
+    for (int t : remainders) {
+        const int r = (t - s + kSigns) % kSigns;
+        AppendIndices(data.signLists.list(set, r), indexList);
+    }
+    if (remainders.size() > 1) SortIndexList(indexList);
+
+    std::u16string shownPrefix;
+    if (request.prefixInUse) {
+        shownPrefix = TrimSpaces(request.prefix);
+        shownPrefix.push_back(u' ');
+    }
+    // The space between prefix and name counts 0, so each line's value is the
+    // prefix's plus the name's.
+    const std::int32_t prefixValue = GetAbjad(shownPrefix, convert);
+
+    NameList list{NameListStatus::Made, {}, static_cast<int>(indexList.size())};
+    std::u16string& text = list.text;
+    text.reserve(indexList.size() * (shownPrefix.size() + 22) + 5);
+    for (int n : indexList) {
+        const std::u16string_view name = data.names.name(n);
+        std::int32_t value = 0;
+        if (__builtin_add_overflow(prefixValue, GetAbjad(name, convert), &value))
+            throw std::overflow_error("Abjad value exceeds the 32-bit range");
+        text += shownPrefix;
+        text += name;
+        text += u" (";
+        AppendNumber(text, value);
+        text += u")\r\n";
+    }
+    text += u"- - -";
+    return list;
+}
+
+}  // namespace delvarin

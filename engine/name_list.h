@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "read_data.h"
+
+namespace delvarin {
+
+// What the window's controls say when a list is asked for.
+struct NameListRequest {
+    bool convertLetters = true;
+    std::u16string_view mother;
+    std::u16string_view prefix;  // as typed, spaces included
+    bool prefixInUse = false;
+    bool boy = false;
+    std::u16string_view chosenLabel;                   // the selected planet entry
+    std::span<const std::u16string_view> groupLabels;  // every entry of the planet list
+};
+
+enum class NameListStatus { Made, PlanetNotFound };
+
+// The message shown for a status; empty for a made list.
+std::u16string_view NameListMessage(NameListStatus status);
+
+struct NameList {
+    NameListStatus status;
+    // One line per name, "prefix name (value)" and CR LF, then "- - -". Empty
+    // unless the list was made.
+    std::u16string text;
+    int lines = 0;
+};
+
+// The names of the chosen gender whose value plus the mother's value falls,
+// modulo 12, on the sign of one chosen planet, in catalogue order.
+NameList MakeNameList(const NameData& data, const NameListRequest& request);
+
+// Sorts catalogue indices ascending by their 16-bit value; equal elements keep
+// their order. The joined sign lists are each ascending already, so the runs
+// are merged.
+void SortIndexList(std::vector<int>& indexList);
+
+}  // namespace delvarin

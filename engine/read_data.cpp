@@ -1,0 +1,12 @@
+#include "read_data.h"
+
+namespace delvarin {
+
+void ReadData(NameData& data) {
+    ReadData1(data.names);
+    ReadData2(data.names);
+    ReadData3(data.names, data.signLists);
+    ReadData4(data.names, data.signLists);
+}
+
+}  // namespace delvarin
