@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "form1.h"
+#include "toolkit.h"
+
+namespace delvarin::test {
+
+// Records the message boxes a test makes instead of showing them.
+class MessageRecorder {
+public:
+    MessageRecorder() {
+        vb::SetMessageBoxShower(
+            [this](QWidget*, const vb::MessageBoxCall& call) { calls.push_back(call); });
+    }
+    ~MessageRecorder() { vb::SetMessageBoxShower({}); }
+    std::vector<vb::MessageBoxCall> calls;
+};
+
+// A started window: created, loaded and shown, as the program starts it, in
+// a Persian locale so that no code-page warning comes up.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("LC_ALL", "fa_IR.UTF-8");
+        form = std::make_unique<Form1>();
+        form->Form_Load();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        messages.calls.clear();
+    }
+    void TearDown() override {
+        form.reset();
+        qunsetenv("LC_ALL");
+    }
+
+    // Types Persian as a keyboard does: one key event per character, carrying
+    // its text (QTest's own key clicks know Latin-1 only).
+    static void keys(QWidget* box, const QString& text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            const QString character = text.mid(i, length);
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, character, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, character, Qt::NoModifier);
+            i += length - 1;
+        }
+    }
+    void type(QWidget* box, const QString& text) {
+        box->setFocus();
+        keys(box, text);
+    }
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+    QString caption(const QLabel* label) const { return label->text(); }
+
+    MessageRecorder messages;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace delvarin::test

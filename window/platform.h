@@ -1,0 +1,34 @@
+#pragma once
+
+// Answers the window needs from the platform, as plain functions that tests
+// can feed.
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <string_view>
+
+namespace delvarin {
+
+// The ANSI code page Windows would use for a POSIX locale name such as
+// "fa_IR.UTF-8"; 1252 when nothing more specific is known.
+int CodePageForLocale(std::string_view locale);
+
+// The code page of the user's locale: the first non-empty of LC_ALL,
+// LC_CTYPE and LANG, as Windows would answer GetACP for it.
+int SystemCodePage();
+
+// True when `face` stands anywhere in the installed font names joined by NUL
+// characters, letter case counting: "IranSansZ (TrueType)" finds "IranSansZ".
+bool FontNamesHold(const QStringList& installedNames, const QString& face);
+
+// The program's folder, a separator unless it already ends in one, the file.
+QString ProgramFilePath(const QString& folder, const QString& fileName);
+
+// The two web addresses of the window: an article on the project's blog and
+// the project's home page.
+QUrl BlogArticleAddress();
+QUrl HomePageAddress();
+
+}  // namespace delvarin

@@ -1,0 +1,49 @@
+#include "self_check.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace delvarin {
+namespace {
+
+long long RealtimeNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+long ResidentKib() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
+    return -1;
+}
+
+}  // namespace
+
+bool SelfCheckRequested() {
+    return std::getenv("DELVARIN_SELF_CHECK") != nullptr;
+}
+
+void ReportWhenShown(QWidget* window, int names) {
+    // The first turn of the event loop after show() comes once the window is
+    // exposed and painted.
+    QTimer::singleShot(0, window, [window, names] {
+        const QWidget* nameBox = window->findChild<QWidget*>(QStringLiteral("Text2"));
+        const QString face = nameBox ? QFontInfo(nameBox->font()).family() : QString();
+        std::printf("shown-at-ns %lld\nrss-kib %ld\nnames %d\nface %s\n", RealtimeNanoseconds(),
+                    ResidentKib(), names, face.toUtf8().constData());
+        std::fflush(stdout);
+        QApplication::quit();
+    });
+}
+
+}  // namespace delvarin
