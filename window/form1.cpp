@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QPushButton>
 #include <QScreen>
 #include <QValidator>
@@ -78,6 +80,14 @@ std::u16string Decimal(std::int32_t value) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), data_(std::make_unique<NameData>()) {
+    photo_ = std::async(std::launch::async, [] { return QImage(QStringLiteral(":/photo.jpg")); });
+    icon_ = std::async(std::launch::async, [] {
+        QList<QImage> images;
+        QImageReader reader(QStringLiteral(":/delvarin.ico"));
+        for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i)
+            images.push_back(reader.read());
+        return images;
+    });
     createWindow();
     createPictures();
     createNameInputs();
@@ -92,7 +102,6 @@ Form1::~Form1() = default;
 
 void Form1::createWindow() {
     setWindowTitle(QStringLiteral("Delvarin Chooser"));
-    setWindowIcon(QIcon(QStringLiteral(":/delvarin.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(vb::Pixels(kClientWidth), vb::Pixels(kClientHeight));
@@ -107,7 +116,6 @@ void Form1::createWindow() {
 
 void Form1::createPictures() {
     Image1 = new vb::Label(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/photo.jpg")));
     Image1->setScaledContents(true);
     Label4[0] = new vb::Label(this);
     Label4[1] = new vb::Label(this);
@@ -301,6 +309,16 @@ void Form1::connectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Image2, &vb::Label::clicked, this, &Form1::Image2_Click);
     connect(Label8, &vb::Label::clicked, this, &Form1::Label8_Click);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    if (photo_.valid()) Image1->setPixmap(QPixmap::fromImage(photo_.get()));
+    if (icon_.valid()) {
+        QIcon icon;
+        for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
+        setWindowIcon(icon);
+    }
+    QWidget::showEvent(event);
 }
 
 void Form1::Form_Load() {

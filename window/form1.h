@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
+#include <QList>
 #include <QPushButton>
 #include <QWidget>
 
 #include <array>
+#include <future>
 #include <memory>
 
 #include "form1_layout.h"
@@ -90,6 +93,9 @@ public:
     vb::Line* Line1 = nullptr;
     vb::Line* Line2 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createWindow();
     void createPictures();
@@ -104,6 +110,10 @@ private:
 
     std::array<QWidget*, kControlCount> controls_{};
     std::unique_ptr<NameData> data_;
+    // The photograph and the icon decode on another core while the controls
+    // are built; they are put in place before the window is first painted.
+    std::future<QImage> photo_;
+    std::future<QList<QImage>> icon_;
 };
 
 }  // namespace delvarin

@@ -1,13 +1,17 @@
 #include "toolkit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace delvarin::vb {
@@ -146,20 +150,45 @@ QString WithoutCarriageReturns(std::u16string_view value) {
 }  // namespace
 
 void MultiLineBox::setTextValue(std::u16string_view value) {
+    sizeStale_ = false;
     setPlainText(WithoutCarriageReturns(value));
 }
 
 void MultiLineBox::appendText(std::u16string_view value) {
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(WithoutCarriageReturns(value));
+    {
+        const QSignalBlocker quiet(document()->documentLayout());
+        QTextCursor cursor(document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(WithoutCarriageReturns(value));
+    }
+    if (!sizeStale_) {
+        sizeStale_ = true;
+        // Whatever happens next, the box knows its size by the next event.
+        QTimer::singleShot(0, this, [this] {
+            if (sizeStale_) updateSize();
+        });
+    }
+}
+
+bool MultiLineBox::endInView() const {
+    const int lineHeight = std::max(1, fontMetrics().lineSpacing());
+    return document()->blockCount() <= viewport()->height() / lineHeight + 1;
+}
+
+void MultiLineBox::updateSize() {
+    sizeStale_ = false;
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    emit layout->documentSizeChanged(layout->documentSize());
+    viewport()->update();
 }
 
 void MultiLineBox::refresh() {
+    if (sizeStale_ && endInView()) updateSize();
     viewport()->repaint();
 }
 
 void MultiLineBox::scrollToTop() {
+    if (sizeStale_) updateSize();
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }

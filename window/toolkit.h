@@ -112,6 +112,16 @@ public:
     // Shows the current text at once, inside a running handler.
     void refresh();
     void scrollToTop();
+
+private:
+    void updateSize();
+    bool endInView() const;
+
+    // Appended text is laid out at once, but the box is told its new size
+    // only when that size can show: telling it at every append re-lays the
+    // visible lines each time, which made a long list several times slower
+    // to write than to set whole.
+    bool sizeStale_ = false;
 };
 
 // Option buttons that form one group of their own.
