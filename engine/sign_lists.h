@@ -35,7 +35,7 @@ public:
     void build(SignSet set, const NameTable& names);
 
 private:
-    std::array<std::array<std::u16string, kSigns>, kSignSets.size()> lists_{};
+    std::array<std::array<std::u16string, kSigns>, kSignSets.size()> lists_;
 };
 
 void ReadData3(const NameTable& names, SignLists& lists);  // the boys' two sets
