@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libgl-dev xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core)
+          libgl-dev dpkg-dev file xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core)
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi

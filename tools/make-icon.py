@@ -245,7 +245,22 @@ def check(path):
         im.load()
 
 
+# Desktops look for PNGs by size in the icon theme, not inside the .ico.
+THEME_SIZES = (16, 24, 32, 48, 64, 128, 256)
+THEME_DIR = os.path.join(os.path.dirname(OUT), "hicolor")
+
+
+def write_theme_pngs(emblem):
+    for size in THEME_SIZES:
+        folder = os.path.join(THEME_DIR, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "delvarin-chooser.png"), "wb") as f:
+            f.write(png(emblem.resize((size, size), Image.LANCZOS)))
+
+
 if __name__ == "__main__":
-    write_ico(draw_emblem(), OUT)
+    emblem = draw_emblem()
+    write_ico(emblem, OUT)
     check(OUT)
+    write_theme_pngs(emblem)
     print(f"resources/delvarin.ico: {len(IMAGES)} images, {os.path.getsize(OUT)} bytes")
