@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Prints every performance figure of the project in one run, each beside its
+# floor or goal, with the date and the machine.
+#   bench/figures.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
+b=build/release/bench
+
+figure() {  # a benchmark binary: prints "name time unit" per benchmark
+  "$@" --benchmark_min_time=1 --benchmark_color=false 2>/dev/null |
+    awk '/^BM_/ { print $1, $2, $3 }'
+}
+
+echo "Delvarin Chooser performance figures, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)," \
+     "$(free -g | awk '/^Mem:/ { print $2 " GiB" }'), $(. /etc/os-release && echo "$PRETTY_NAME")"
+echo
+
+engine=$(figure "$b/engine_bench")
+value() { echo "$engine" | awk -v n="$1" '$1 == n { print $2 " " $3 }'; }
+echo "Engine"
+echo "  GetAbjad of one name                  $(value BM_GetAbjad)"
+echo "  ReadData (catalogue and sign lists)   $(value BM_ReadData)   goal under 1 ms"
+echo "  the 1719-line list                    $(value BM_MakeNameList_AllSixPlanets)   goal under 100 us"
+
+window=$(QT_QPA_PLATFORM=offscreen figure "$b/window_bench")
+tick=$(echo "$window" | awk '$1 == "BM_TickToFinishedList" { print $2 }')
+floor=$(echo "$window" | awk '$1 == "BM_FloorSetFinalTextAtOnce" { print $2 }')
+echo
+echo "Window (offscreen)"
+echo "  tick to finished 1719-line list       $tick ms   floor, same text set at once: $floor ms" \
+     "  ratio $(awk -v a="$tick" -v b="$floor" 'BEGIN { printf "%.2f", a / b }')   goal under 100 ms and 3x"
+
+echo
+if command -v xvfb-run >/dev/null; then
+  echo "Start-up (a real X server, Xvfb)"
+  run=(xvfb-run -a -s "-screen 0 800x600x24")
+else
+  echo "Start-up (offscreen)"
+  run=(env QT_QPA_PLATFORM=offscreen)
+fi
+"${run[@]}" "$b/startup_bench" build/release/window/delvarin-chooser "$b/empty_window" 21 2>/dev/null |
+  sed 's/^/  /'
+echo "  goal: start-up under 1.5x the empty window"
