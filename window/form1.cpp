@@ -121,8 +121,8 @@ void Form1::createPictures() {
     Label4[1] = new vb::Label(this);
     Label8 = new vb::Label(this);
     Label8->setCursor(Qt::WhatsThisCursor);
-    Line1 = new vb::Line(this, Spec(Control::Line1).fore, 2);
-    Line2 = new vb::Line(this, Spec(Control::Line2).fore, 2);
+    Line1 = new vb::Line(this, LayoutOf(Control::Line1).fore, 2);
+    Line2 = new vb::Line(this, LayoutOf(Control::Line2).fore, 2);
     controls_[static_cast<std::size_t>(Control::Image1)] = Image1;
     controls_[static_cast<std::size_t>(Control::Label4_0)] = Label4[0];
     controls_[static_cast<std::size_t>(Control::Label4_1)] = Label4[1];
@@ -208,37 +208,37 @@ void Form1::createResults() {
 }
 
 void Form1::applyLayout() {
-    for (const ControlSpec& spec : kLayout) {
-        QWidget* w = control(spec.id);
+    for (const ControlSpec& row : kLayout) {
+        QWidget* w = control(row.id);
         if (!w) continue;  // the timer has no place on the window
-        if (spec.id == Control::Line1 || spec.id == Control::Line2) {
-            static_cast<vb::Line*>(w)->setEnds(spec.left, spec.top, spec.width, spec.height);
+        if (row.id == Control::Line1 || row.id == Control::Line2) {
+            static_cast<vb::Line*>(w)->setEnds(row.left, row.top, row.width, row.height);
         } else {
-            w->setGeometry(vb::Pixels(spec.left), vb::Pixels(spec.top), vb::Pixels(spec.width),
-                           vb::Pixels(spec.height));
+            w->setGeometry(vb::Pixels(row.left), vb::Pixels(row.top), vb::Pixels(row.width),
+                           vb::Pixels(row.height));
         }
-        w->setObjectName(QString::fromLatin1(spec.name));
+        w->setObjectName(QString::fromLatin1(row.name));
         // Set either way, so the look does not hang on the user's locale.
-        w->setLayoutDirection(spec.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        if (spec.back == kTransparent)
+        w->setLayoutDirection(row.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        if (row.back == kTransparent)
             vb::SetTransparent(w);
-        else if (spec.back != kDefaultColour)
-            vb::SetBackColour(w, spec.back);
-        if (spec.fore != kDefaultColour) vb::SetForeColour(w, spec.fore);
+        else if (row.back != kDefaultColour)
+            vb::SetBackColour(w, row.back);
+        if (row.fore != kDefaultColour) vb::SetForeColour(w, row.fore);
 
-        const QString text = vb::ToQString(spec.text);
+        const QString text = vb::ToQString(row.text);
         if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
             label->setText(text);
-            label->setAlignment(AlignmentOf(spec.align));
+            label->setAlignment(AlignmentOf(row.align));
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
             box->setText(text);
-            box->setAlignment(AlignmentOf(spec.align));
+            box->setAlignment(AlignmentOf(row.align));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             button->setText(text);
-        } else if (spec.id == Control::Text5) {
-            Text5->setTextValue(spec.text);
+        } else if (row.id == Control::Text5) {
+            Text5->setTextValue(row.text);
             QTextOption option = Text5->document()->defaultTextOption();
-            option.setAlignment(AlignmentOf(spec.align));
+            option.setAlignment(AlignmentOf(row.align));
             option.setTextDirection(Qt::RightToLeft);
             Text5->document()->setDefaultTextOption(option);
         }
@@ -263,11 +263,11 @@ void Form1::applyLayout() {
 }
 
 void Form1::applyFonts() {
-    for (const ControlSpec& spec : kLayout) {
-        QWidget* w = control(spec.id);
-        if (!w || spec.face == Face::None) continue;
-        QFont font(FamilyOf(spec.face));
-        font.setPointSizeF(spec.points);
+    for (const ControlSpec& row : kLayout) {
+        QWidget* w = control(row.id);
+        if (!w || row.face == Face::None) continue;
+        QFont font(FamilyOf(row.face));
+        font.setPointSizeF(row.points);
         font.setWeight(QFont::Normal);
         // Resetting first makes a control resolve the face afresh, as it must
         // once the face has been registered.
@@ -278,13 +278,13 @@ void Form1::applyFonts() {
 
 void Form1::applyTabOrder() {
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : kLayout) {
-        QWidget* w = control(spec.id);
-        if (!w || spec.tabIndex == kNoTab) continue;
+    for (const ControlSpec& row : kLayout) {
+        QWidget* w = control(row.id);
+        if (!w || row.tabIndex == kNoTab) continue;
         const bool takesFocus = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                                qobject_cast<QLineEdit*>(w) || spec.id == Control::Text5;
+                                qobject_cast<QLineEdit*>(w) || row.id == Control::Text5;
         if (takesFocus)
-            order.push_back(&spec);
+            order.push_back(&row);
         else
             w->setFocusPolicy(Qt::NoFocus);
     }

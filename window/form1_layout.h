@@ -61,6 +61,7 @@ inline constexpr int kNoTab = -1;
 struct ControlSpec {
     Control id;
     const char* name;
+    // A line gives its two ends instead: x1, y1, x2, y2.
     int left, top, width, height;
     std::u16string_view text;
     Face face;
@@ -120,7 +121,7 @@ inline constexpr std::array<ControlSpec, kControlCount> kLayout{{
 }};
 // clang-format on
 
-constexpr const ControlSpec& Spec(Control id) {
+constexpr const ControlSpec& LayoutOf(Control id) {
     return kLayout[static_cast<std::size_t>(id)];
 }
 
@@ -135,7 +136,5 @@ static_assert(LayoutFollowsControlOrder());
 inline constexpr int kClientWidth = 6195;
 inline constexpr int kClientHeight = 6540;
 inline constexpr int kNarrowWidth = 3300;
-// Lines give their two ends instead of a box: left/top and width/height hold
-// x1, y1, x2, y2.
 
 }  // namespace delvarin

@@ -16,22 +16,22 @@ using test::WindowTest;
 class FormLayout : public WindowTest {};
 
 TEST_F(FormLayout, EveryControlStandsWhereTheTableSays) {
-    for (const ControlSpec& spec : kLayout) {
-        const QWidget* w = form->control(spec.id);
-        if (spec.id == Control::Timer1) {
+    for (const ControlSpec& row : kLayout) {
+        const QWidget* w = form->control(row.id);
+        if (row.id == Control::Timer1) {
             EXPECT_EQ(w, nullptr);
             continue;
         }
-        ASSERT_NE(w, nullptr) << spec.name;
+        ASSERT_NE(w, nullptr) << row.name;
         const QRect g = w->geometry();
-        if (spec.id == Control::Line1) {
-            EXPECT_EQ(g, QRect(215, -3, 2, 443)) << spec.name;
-        } else if (spec.id == Control::Line2) {
-            EXPECT_EQ(g, QRect(-3, 260, 217, 2)) << spec.name;
+        if (row.id == Control::Line1) {
+            EXPECT_EQ(g, QRect(215, -3, 2, 443)) << row.name;
+        } else if (row.id == Control::Line2) {
+            EXPECT_EQ(g, QRect(-3, 260, 217, 2)) << row.name;
         } else {
-            EXPECT_EQ(g, QRect(vb::Pixels(spec.left), vb::Pixels(spec.top), vb::Pixels(spec.width),
-                               vb::Pixels(spec.height)))
-                << spec.name;
+            EXPECT_EQ(g, QRect(vb::Pixels(row.left), vb::Pixels(row.top), vb::Pixels(row.width),
+                               vb::Pixels(row.height)))
+                << row.name;
         }
     }
     // The four option controls sit inside the frame, the rest on the window.
@@ -67,14 +67,14 @@ TEST_F(FormLayout, CaptionsFontsAndColours) {
     EXPECT_EQ(form->Combo1->listCount(), 4);
     EXPECT_EQ(form->Combo1->list(3), u"سعد اصغر");
 
-    for (const ControlSpec& spec : kLayout) {
-        const QWidget* w = form->control(spec.id);
-        if (!w || spec.face != Face::IranSansZ) continue;
-        EXPECT_EQ(w->font().family(), "IranSansZ") << spec.name;
-        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), spec.points) << spec.name;
+    for (const ControlSpec& row : kLayout) {
+        const QWidget* w = form->control(row.id);
+        if (!w || row.face != Face::IranSansZ) continue;
+        EXPECT_EQ(w->font().family(), "IranSansZ") << row.name;
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), row.points) << row.name;
         // The face really draws the text, registered from the file if need be.
-        EXPECT_EQ(QFontInfo(w->font()).family(), "IranSansZ") << spec.name;
-        EXPECT_EQ(w->layoutDirection(), spec.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        EXPECT_EQ(QFontInfo(w->font()).family(), "IranSansZ") << row.name;
+        EXPECT_EQ(w->layoutDirection(), row.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     }
     const QColor lightYellow(255, 255, 192), darkRed(192, 0, 0);
     EXPECT_EQ(form->Text2->palette().color(QPalette::Base), lightYellow);
