@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -185,6 +186,19 @@ void MultiLineBox::updateSize() {
 void MultiLineBox::refresh() {
     if (sizeStale_ && endInView()) updateSize();
     viewport()->repaint();
+}
+
+void MultiLineBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+QVariant MultiLineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled && isReadOnly()) return false;
+    return QPlainTextEdit::inputMethodQuery(query);
 }
 
 void MultiLineBox::scrollToTop() {

@@ -113,6 +113,12 @@ public:
     void refresh();
     void scrollToTop();
 
+protected:
+    // A read-only plain-text box still takes input-method text; this one
+    // refuses it like any other typing.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 private:
     void updateSize();
     bool endInView() const;

@@ -1,0 +1,476 @@
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "abjad.h"
+#include "name_list.h"
+#include "planets.h"
+#include "window_fixture.h"
+
+namespace delvarin {
+namespace {
+
+using test::WindowTest;
+
+// Values every box text the way the window's labels do under the default
+// (convert) table.
+QString ValueOf(const QString& text) {
+    return QString::number(GetAbjad(text.toStdU16String(), true));
+}
+
+// A thousand letters with distinct values, so a 21st character would show
+// in the value.
+QString ThousandLetters() {
+    const QString cycle = QStringLiteral("ابجدهوزحطيكلمنسعفصقرشتثخذضظغ");
+    QString text;
+    while (text.size() < 1000) text += cycle;
+    return text.left(1000);
+}
+
+// One key event carrying the whole of `text`, however odd: the fixture's
+// typing pairs a high surrogate with whatever follows it.
+void SendKeyText(QWidget* box, const QString& text) {
+    QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, text, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, text, Qt::NoModifier);
+}
+
+void PasteInto(QWidget* box, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Lines "name (value)" each ended by CR LF, then "- - -" with no line end.
+testing::AssertionResult WellFormedList(const std::u16string& list) {
+    const QStringList lines = vb::ToQString(list).split(QStringLiteral("\r\n"));
+    if (lines.size() < 2) return testing::AssertionFailure() << "no name lines";
+    if (lines.back() != QStringLiteral("- - -"))
+        return testing::AssertionFailure() << "ends " << lines.back().toStdString();
+    static const QRegularExpression line(QStringLiteral("^([^\\r\\n()]+) \\((\\d+)\\)$"));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const auto match = line.match(lines[i]);
+        if (!match.hasMatch())
+            return testing::AssertionFailure() << "line " << i << ": " << lines[i].toStdString();
+        if (match.captured(2) != ValueOf(match.captured(1)))
+            return testing::AssertionFailure() << "line " << i << " misvalued";
+    }
+    return testing::AssertionSuccess();
+}
+
+class Hostile : public WindowTest {
+protected:
+    // Picks a planet group as a user does: the list's click event runs.
+    void pickGroup(int group) {
+        form->Combo1->setCurrentIndex(group);
+        emit form->Combo1->activated(group);
+    }
+    // A son under the Sun: the list is short and the request always valid.
+    void sonUnderTheSun() {
+        click(form->Label11);
+        pickGroup(1);
+    }
+    std::u16string sunListFor(std::u16string_view mother) {
+        const PlanetGroup g = *PlanetGroupEntries(1);
+        NameListRequest r;
+        r.mother = mother;
+        r.boy = true;
+        r.convertLetters = true;
+        r.chosenLabel = g.labels[static_cast<std::size_t>(g.selected)];
+        r.groupLabels = g.labels;
+        return delvarin::MakeNameList(form->nameData(), r).text;
+    }
+};
+
+// --- 1. A thousand characters stop at the box's twenty ---
+
+enum class Entry { Paste, Insert };
+struct FloodCase {
+    const char* name;
+    bool prefixBox;
+    Entry entry;
+};
+void PrintTo(const FloodCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileFlood : public Hostile, public testing::WithParamInterface<FloodCase> {
+protected:
+    void enter(vb::TextBox* box, const QString& text) {
+        if (GetParam().entry == Entry::Paste)
+            PasteInto(box, text);
+        else
+            box->insert(text);
+    }
+};
+
+TEST_P(HostileFlood, KeepsTwentyUnitsAndValuesThem) {
+    const FloodCase& c = GetParam();
+    const QString thousand = ThousandLetters();
+    vb::TextBox* box = form->Text2;
+    vb::Label* value = form->Label13;
+    if (c.prefixBox) {
+        click(form->Label2);
+        ASSERT_TRUE(form->Text6->isEnabled());
+        box = form->Text6;
+        value = form->Label14;
+    } else {
+        type(box, "سيد");
+    }
+    ASSERT_EQ(box->text(), "سيد");
+
+    // After the three letters already there, only seventeen more fit.
+    box->setFocus();
+    box->end(false);
+    enter(box, thousand);
+    EXPECT_EQ(box->text().size(), 20);
+    EXPECT_EQ(box->text(), "سيد" + thousand.left(17));
+    EXPECT_EQ(caption(value), ValueOf("سيد" + thousand.left(17)));
+
+    // Replacing the whole text keeps the first twenty of the flood.
+    box->selectAll();
+    enter(box, thousand);
+    EXPECT_EQ(box->text().size(), 20);
+    EXPECT_EQ(box->text(), thousand.left(20));
+    EXPECT_EQ(caption(value), "795");
+    EXPECT_EQ(caption(value), ValueOf(thousand.left(20)));
+
+    // A full box takes nothing more.
+    box->end(false);
+    enter(box, thousand);
+    EXPECT_EQ(box->text(), thousand.left(20));
+    EXPECT_EQ(caption(value), "795");
+    EXPECT_TRUE(messages.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileFlood,
+                         testing::Values(FloodCase{"MotherPasted", false, Entry::Paste},
+                                         FloodCase{"MotherInserted", false, Entry::Insert},
+                                         FloodCase{"PrefixPasted", true, Entry::Paste},
+                                         FloodCase{"PrefixInserted", true, Entry::Insert}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- 2. Characters that are no letters count nothing ---
+
+struct MarkCase {
+    std::string name;
+    QString mark;
+};
+void PrintTo(const MarkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+QString Unit(char16_t c) {
+    return QString(QChar(c));
+}
+
+std::vector<MarkCase> Marks() {
+    std::vector<MarkCase> marks;
+    auto hex = [](char16_t c) {
+        return QString::number(c, 16).rightJustified(4, u'0').toUpper();
+    };
+    for (char16_t c = 0x01; c <= 0x1F; ++c)
+        marks.push_back({"ControlU" + hex(c).toStdString(), Unit(c)});
+    marks.push_back({"DeleteU007F", Unit(0x7F)});
+    const std::vector<std::pair<const char*, char16_t>> formats{
+        {"LeftToRightMark", 0x200E},
+        {"RightToLeftMark", 0x200F},
+        {"LeftToRightEmbedding", 0x202A},
+        {"RightToLeftEmbedding", 0x202B},
+        {"PopDirectional", 0x202C},
+        {"LeftToRightOverride", 0x202D},
+        {"RightToLeftOverride", 0x202E},
+        {"LeftToRightIsolate", 0x2066},
+        {"RightToLeftIsolate", 0x2067},
+        {"FirstStrongIsolate", 0x2068},
+        {"PopIsolate", 0x2069},
+        {"ZeroWidthNonJoiner", 0x200C},
+        {"Tatweel", 0x0640},
+        {"LoneHighSurrogate", 0xD83D},
+        {"LoneLowSurrogate", 0xDE00},
+    };
+    for (const auto& [name, c] : formats) marks.push_back({name, Unit(c)});
+    marks.push_back({"Emoji", QString::fromUcs4(U"\U0001F600")});
+    // Looks like an alef, but lies outside the letter tables.
+    marks.push_back({"MathematicalAlef", QString::fromUcs4(U"\U0001EE00")});
+    return marks;
+}
+
+enum class Way { Typed, Pasted };
+void PrintTo(Way way, std::ostream* os) {
+    *os << (way == Way::Typed ? "typed" : "pasted");
+}
+
+class HostileMarks : public Hostile,
+                     public testing::WithParamInterface<std::tuple<MarkCase, Way>> {};
+
+TEST_P(HostileMarks, CountNothingAndLeaveTheListAsItWas) {
+    const auto& [c, way] = GetParam();
+    const QString letters = QStringLiteral("مريم");
+    // A mark before, between and after the letters: at most 14 units.
+    QString marked = c.mark;
+    for (QChar letter : letters) marked += QString(letter) + c.mark;
+    ASSERT_LE(marked.size(), 20);
+
+    if (way == Way::Pasted) {
+        PasteInto(form->Text2, marked);
+    } else {
+        form->Text2->setFocus();
+        SendKeyText(form->Text2, c.mark);
+        for (QChar letter : letters) {
+            SendKeyText(form->Text2, QString(letter));
+            SendKeyText(form->Text2, c.mark);
+        }
+    }
+    // Whatever the box kept of the marks, the letters are all there, in order.
+    QString kept;
+    for (QChar ch : form->Text2->text())
+        if (letters.contains(ch)) kept += ch;
+    EXPECT_EQ(kept, letters);
+    EXPECT_EQ(caption(form->Label13), "290");
+    EXPECT_EQ(caption(form->Label13), ValueOf(letters));
+
+    sonUnderTheSun();
+    click(form->Command2);
+    ASSERT_TRUE(messages.calls.empty());
+    ASSERT_TRUE(form->Timer1->isActive());
+    // The tick's handler, run at once: HostilePresses waits for real ticks,
+    // and waiting here would cost half a second a case.
+    form->Timer1_Timer();
+    EXPECT_FALSE(form->Timer1->isActive());
+    const std::u16string list = form->Text5->textValue();
+    EXPECT_TRUE(WellFormedList(list));
+    EXPECT_EQ(list, sunListFor(letters.toStdU16String()));
+    EXPECT_TRUE(list.starts_with(u"ستايش (771)\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileMarks,
+                         testing::Combine(testing::ValuesIn(Marks()),
+                                          testing::Values(Way::Typed, Way::Pasted)),
+                         [](const auto& info) {
+                             // No structured binding: its comma would split the macro.
+                             return std::get<0>(info.param).name +
+                                    (std::get<1>(info.param) == Way::Pasted ? "_Pasted" : "_Typed");
+                         });
+
+// --- 3. Many presses, one timer, one list per tick ---
+
+class HostilePresses : public Hostile {};
+
+TEST_F(HostilePresses, ManyPressesMakeOneListPerTick) {
+    type(form->Text2, "مريم");
+    sonUnderTheSun();
+    const std::u16string expected = sunListFor(u"مريم");
+    const int interval = form->Timer1->interval();
+
+    QSignalSpy ticks(form->Timer1, &QTimer::timeout);
+    int listsStarted = 0;
+    std::vector<bool> armedWhileWriting;
+    std::vector<bool> armedAfterTick;
+    // Declared last, so its connections end before what the slots touch.
+    QObject guard;
+    // Text5 changes only inside MakeNameList; an empty box is a list starting.
+    QObject::connect(form->Text5, &QPlainTextEdit::textChanged, &guard, [&] {
+        if (form->Text5->document()->isEmpty()) ++listsStarted;
+        armedWhileWriting.push_back(form->Timer1->isActive());
+    });
+    // Connected after Timer1_Timer, so this runs once the list is made.
+    QObject::connect(form->Timer1, &QTimer::timeout, &guard,
+                     [&] { armedAfterTick.push_back(form->Timer1->isActive()); });
+
+    click(form->Command2);
+    ASSERT_TRUE(form->Timer1->isActive());
+    QTest::qWait(interval / 4);
+    ASSERT_TRUE(form->Timer1->isActive());
+    ASSERT_EQ(ticks.count(), 0);
+    // Further presses leave the running period alone: the tick does not move.
+    const int remaining = form->Timer1->remainingTime();
+    for (int i = 0; i < 19; ++i) click(form->Command2);
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_LE(form->Timer1->remainingTime(), remaining);
+    EXPECT_EQ(listsStarted, 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 1; }, 4 * interval));
+    EXPECT_EQ(listsStarted, 1);
+    EXPECT_FALSE(form->Timer1->isActive());
+    QTest::qWait(3 * interval);
+    EXPECT_EQ(ticks.count(), 1);
+    EXPECT_EQ(listsStarted, 1);
+    EXPECT_EQ(form->Text5->textValue(), expected);
+
+    for (int i = 0; i < 20; ++i) click(form->Command2);
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(vb::OuterWidth(form.get()), form->FullWidth);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 4 * interval));
+    QTest::qWait(3 * interval);
+    EXPECT_EQ(ticks.count(), 2);
+    EXPECT_EQ(listsStarted, 2);
+    EXPECT_EQ(form->Text5->textValue(), expected);
+    EXPECT_TRUE(messages.calls.empty());
+
+    // The timer was off before the first line went in, and stayed off.
+    ASSERT_FALSE(armedWhileWriting.empty());
+    EXPECT_EQ(std::count(armedWhileWriting.begin(), armedWhileWriting.end(), true), 0);
+    EXPECT_EQ(armedAfterTick, std::vector<bool>(2, false));
+}
+
+// --- 4. A pasted Farsi yeh is folded as a typed one is ---
+
+struct YehCase {
+    const char* name;
+    bool prefixBox;
+    QString pasted;
+    QString shown;
+    QString value;
+};
+void PrintTo(const YehCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileYeh : public Hostile, public testing::WithParamInterface<YehCase> {};
+
+TEST_P(HostileYeh, PastedYehIsFolded) {
+    const YehCase& c = GetParam();
+    vb::TextBox* box = form->Text2;
+    vb::Label* value = form->Label13;
+    if (c.prefixBox) {
+        click(form->Label2);
+        box = form->Text6;
+        value = form->Label14;
+    }
+    box->setFocus();
+    box->selectAll();
+    PasteInto(box, c.pasted);
+    EXPECT_EQ(box->text(), c.shown);
+    EXPECT_FALSE(box->text().contains(u'\u06CC'));
+    EXPECT_EQ(caption(value), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileYeh,
+                         testing::Values(YehCase{"LoneYeh", false, "ی", "ي", "10"},
+                                         YehCase{"Ali", false, "علی", "علي", "110"},
+                                         YehCase{"AliInPrefix", true, "علی", "علي", "110"},
+                                         YehCase{"ThousandYehs", false, QString(1000, u'\u06CC'),
+                                                 QString(20, u'\u064A'), "200"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HostileYeh, PastedAmongTypedLetters) {
+    type(form->Text2, "عل");
+    PasteInto(form->Text2, "ی");
+    EXPECT_EQ(form->Text2->textValue(), u"علي");
+    EXPECT_EQ(caption(form->Label13), "110");
+}
+
+// --- 5. The result box takes no edits ---
+
+struct EditCase {
+    const char* name;
+    void (*edit)(QPlainTextEdit* box);
+};
+void PrintTo(const EditCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void TypePersian(QPlainTextEdit* box) {
+    for (QChar c : QStringLiteral("سلام")) SendKeyText(box, QString(c));
+}
+void TypeLatin(QPlainTextEdit* box) {
+    QTest::keyClicks(box, "abc");
+}
+void PressReturn(QPlainTextEdit* box) {
+    QTest::keyClick(box, Qt::Key_Return);
+}
+void Backspace(QPlainTextEdit* box) {
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+}
+void DeleteSelection(QPlainTextEdit* box) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+}
+void CutSelection(QPlainTextEdit* box) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+}
+void PasteKeys(QPlainTextEdit* box) {
+    QApplication::clipboard()->setText(QStringLiteral("مريم"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+void PasteOverSelection(QPlainTextEdit* box) {
+    QApplication::clipboard()->setText(QStringLiteral("مريم"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+}
+void PasteSlot(QPlainTextEdit* box) {
+    QApplication::clipboard()->setText(QStringLiteral("مريم"));
+    box->paste();
+}
+// Delivered as a platform input method delivers: only to a control that
+// answers that it takes input-method text.
+void InputMethodCommit(QPlainTextEdit* box) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(box, &query);
+    if (!query.value(Qt::ImEnabled).toBool()) return;
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("سلام"));
+    QApplication::sendEvent(box, &event);
+}
+
+const EditCase kEdits[] = {
+    {"TypedPersian", TypePersian},
+    {"TypedLatin", TypeLatin},
+    {"Return", PressReturn},
+    {"Backspace", Backspace},
+    {"DeleteSelection", DeleteSelection},
+    {"CutSelection", CutSelection},
+    {"PasteKeys", PasteKeys},
+    {"PasteOverSelection", PasteOverSelection},
+    {"PasteSlot", PasteSlot},
+    {"InputMethodCommit", InputMethodCommit},
+};
+
+enum class Shown { Greeting, MadeList };
+void PrintTo(Shown shown, std::ostream* os) {
+    *os << (shown == Shown::Greeting ? "greeting" : "made list");
+}
+
+class HostileResultBox : public Hostile,
+                         public testing::WithParamInterface<std::tuple<EditCase, Shown>> {};
+
+// Qt's read-only plain-text box still takes input-method text; the result box
+// must refuse it as it refuses keys (the InputMethodCommit cases).
+TEST_P(HostileResultBox, TextNeverChanges) {
+    const auto& [c, shown] = GetParam();
+    if (shown == Shown::MadeList) {
+        type(form->Text2, "مريم");
+        sonUnderTheSun();
+        click(form->Command2);
+        ASSERT_TRUE(form->Timer1->isActive());
+        form->Timer1_Timer();
+        ASSERT_TRUE(WellFormedList(form->Text5->textValue()));
+    }
+    const std::u16string before = form->Text5->textValue();
+    ASSERT_FALSE(before.empty());
+    form->Text5->setFocus();
+    form->Text5->moveCursor(QTextCursor::Start);
+    c.edit(form->Text5);
+    EXPECT_EQ(form->Text5->textValue(), before);
+    EXPECT_TRUE(form->Text5->isReadOnly());
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileResultBox,
+                         testing::Combine(testing::ValuesIn(kEdits),
+                                          testing::Values(Shown::Greeting, Shown::MadeList)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Shown::MadeList ? "_OnAList"
+                                                                                : "_OnTheGreeting");
+                         });
+
+}  // namespace
+}  // namespace delvarin
