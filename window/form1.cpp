@@ -115,25 +115,19 @@ void Form1::createWindow() {
 }
 
 void Form1::createPictures() {
-    Image1 = new vb::Label(this);
+    Image1 = keep(Control::Image1, new vb::Label(this));
     Image1->setScaledContents(true);
-    Label4[0] = new vb::Label(this);
-    Label4[1] = new vb::Label(this);
-    Label8 = new vb::Label(this);
+    Label4[0] = keep(Control::Label4_0, new vb::Label(this));
+    Label4[1] = keep(Control::Label4_1, new vb::Label(this));
+    Label8 = keep(Control::Label8, new vb::Label(this));
     Label8->setCursor(Qt::WhatsThisCursor);
-    Line1 = new vb::Line(this, LayoutOf(Control::Line1).fore, 2);
-    Line2 = new vb::Line(this, LayoutOf(Control::Line2).fore, 2);
-    controls_[static_cast<std::size_t>(Control::Image1)] = Image1;
-    controls_[static_cast<std::size_t>(Control::Label4_0)] = Label4[0];
-    controls_[static_cast<std::size_t>(Control::Label4_1)] = Label4[1];
-    controls_[static_cast<std::size_t>(Control::Label8)] = Label8;
-    controls_[static_cast<std::size_t>(Control::Line1)] = Line1;
-    controls_[static_cast<std::size_t>(Control::Line2)] = Line2;
+    Line1 = keep(Control::Line1, new vb::Line(this, LayoutOf(Control::Line1).fore, 2));
+    Line2 = keep(Control::Line2, new vb::Line(this, LayoutOf(Control::Line2).fore, 2));
 }
 
 void Form1::createNameInputs() {
     auto box = [this](Control id, bool input) {
-        auto* text = new vb::TextBox(this);
+        auto* text = keep(id, new vb::TextBox(this));
         text->setMaxLength(kBoxLimit);
         text->setFrame(!input);  // inputs sit borderless inside a framing box
         if (input) {
@@ -142,69 +136,49 @@ void Form1::createNameInputs() {
             text->setEnabled(false);
             text->setFocusPolicy(Qt::NoFocus);
         }
-        controls_[static_cast<std::size_t>(id)] = text;
         return text;
     };
     Text1 = box(Control::Text1, false);
     Text2 = box(Control::Text2, true);
     Text3 = box(Control::Text3, false);
     Text6 = box(Control::Text6, true);
-    Check1 = new vb::CheckBox(this);
-    Label1 = new vb::Label(this);
-    Label2 = new vb::Label(this);
-    Label13 = new vb::Label(this);
-    Label14 = new vb::Label(this);
-    controls_[static_cast<std::size_t>(Control::Check1)] = Check1;
-    controls_[static_cast<std::size_t>(Control::Label1)] = Label1;
-    controls_[static_cast<std::size_t>(Control::Label2)] = Label2;
-    controls_[static_cast<std::size_t>(Control::Label13)] = Label13;
-    controls_[static_cast<std::size_t>(Control::Label14)] = Label14;
+    Check1 = keep(Control::Check1, new vb::CheckBox(this));
+    Label1 = keep(Control::Label1, new vb::Label(this));
+    Label2 = keep(Control::Label2, new vb::Label(this));
+    Label13 = keep(Control::Label13, new vb::Label(this));
+    Label14 = keep(Control::Label14, new vb::Label(this));
 }
 
 void Form1::createChoices() {
-    Frame1 = new QFrame(this);
+    Frame1 = keep(Control::Frame1, new QFrame(this));
     Frame1->setFrameShape(QFrame::NoFrame);
     Option1 = new vb::OptionArray(Frame1, 2);
+    keep(Control::Option1_0, (*Option1)(0));
+    keep(Control::Option1_1, (*Option1)(1));
     Option2 = new vb::OptionArray(this, 2);
-    Label3 = new vb::Label(Frame1);
-    Label5 = new vb::Label(Frame1);
-    Label11 = new vb::Label(this);
-    Label12 = new vb::Label(this);
-    Combo1 = new vb::ComboBox(this);
+    keep(Control::Option2_0, (*Option2)(0));
+    keep(Control::Option2_1, (*Option2)(1));
+    Label3 = keep(Control::Label3, new vb::Label(Frame1));
+    Label5 = keep(Control::Label5, new vb::Label(Frame1));
+    Label11 = keep(Control::Label11, new vb::Label(this));
+    Label12 = keep(Control::Label12, new vb::Label(this));
+    Combo1 = keep(Control::Combo1, new vb::ComboBox(this));
     for (std::u16string_view group : kPlanetGroupNames) Combo1->addListItem(group);
     Combo1->setCurrentIndex(-1);
-    Combo2 = new vb::ComboBox(this);
-    Label6 = new vb::Label(this);
-    Label7 = new vb::Label(this);
-    Label9 = new vb::Label(this);
-    Command2 = new QPushButton(this);
-    controls_[static_cast<std::size_t>(Control::Frame1)] = Frame1;
-    controls_[static_cast<std::size_t>(Control::Option1_0)] = (*Option1)(0);
-    controls_[static_cast<std::size_t>(Control::Option1_1)] = (*Option1)(1);
-    controls_[static_cast<std::size_t>(Control::Option2_0)] = (*Option2)(0);
-    controls_[static_cast<std::size_t>(Control::Option2_1)] = (*Option2)(1);
-    controls_[static_cast<std::size_t>(Control::Label3)] = Label3;
-    controls_[static_cast<std::size_t>(Control::Label5)] = Label5;
-    controls_[static_cast<std::size_t>(Control::Label11)] = Label11;
-    controls_[static_cast<std::size_t>(Control::Label12)] = Label12;
-    controls_[static_cast<std::size_t>(Control::Combo1)] = Combo1;
-    controls_[static_cast<std::size_t>(Control::Combo2)] = Combo2;
-    controls_[static_cast<std::size_t>(Control::Label6)] = Label6;
-    controls_[static_cast<std::size_t>(Control::Label7)] = Label7;
-    controls_[static_cast<std::size_t>(Control::Label9)] = Label9;
-    controls_[static_cast<std::size_t>(Control::Command2)] = Command2;
+    Combo2 = keep(Control::Combo2, new vb::ComboBox(this));
+    Label6 = keep(Control::Label6, new vb::Label(this));
+    Label7 = keep(Control::Label7, new vb::Label(this));
+    Label9 = keep(Control::Label9, new vb::Label(this));
+    Command2 = keep(Control::Command2, new QPushButton(this));
 }
 
 void Form1::createResults() {
-    Label10 = new vb::Label(this);
-    Text5 = new vb::MultiLineBox(this);
-    Image2 = new vb::Label(this);
+    Label10 = keep(Control::Label10, new vb::Label(this));
+    Text5 = keep(Control::Text5, new vb::MultiLineBox(this));
+    Image2 = keep(Control::Image2, new vb::Label(this));
     Image2->setPixmap(QPixmap(QStringLiteral(":/question.gif")));
     Image2->setCursor(Qt::WhatsThisCursor);
     Timer1 = new vb::Timer(this, kTimerIntervalMs);
-    controls_[static_cast<std::size_t>(Control::Label10)] = Label10;
-    controls_[static_cast<std::size_t>(Control::Text5)] = Text5;
-    controls_[static_cast<std::size_t>(Control::Image2)] = Image2;
 }
 
 void Form1::applyLayout() {

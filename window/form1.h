@@ -107,6 +107,12 @@ private:
     void applyTabOrder();
     void connectHandlers();
     void showList(const std::u16string& text);
+    // Files a new control under its row of the layout table.
+    template <class W>
+    W* keep(Control id, W* control) {
+        controls_[static_cast<std::size_t>(id)] = control;
+        return control;
+    }
 
     std::array<QWidget*, kControlCount> controls_{};
     std::unique_ptr<NameData> data_;
