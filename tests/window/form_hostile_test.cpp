@@ -87,7 +87,7 @@ protected:
     }
 };
 
-// --- 1. A thousand characters stop at the box's twenty ---
+// A thousand characters stop at the box's twenty.
 
 enum class Entry { Paste, Insert };
 struct FloodCase {
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Hostile, HostileFlood,
                                          FloodCase{"PrefixInserted", true, Entry::Insert}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// --- 2. Characters that are no letters count nothing ---
+// Characters that are no letters count nothing.
 
 struct MarkCase {
     std::string name;
@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(Hostile, HostileMarks,
                                     (std::get<1>(info.param) == Way::Pasted ? "_Pasted" : "_Typed");
                          });
 
-// --- 3. Many presses, one timer, one list per tick ---
+// Many presses, one timer, one list per tick.
 
 class HostilePresses : public Hostile {};
 
@@ -319,7 +319,7 @@ TEST_F(HostilePresses, ManyPressesMakeOneListPerTick) {
     EXPECT_EQ(armedAfterTick, std::vector<bool>(2, false));
 }
 
-// --- 4. A pasted Farsi yeh is folded as a typed one is ---
+// A pasted Farsi yeh is folded as a typed one is.
 
 struct YehCase {
     const char* name;
@@ -366,7 +366,7 @@ TEST_F(HostileYeh, PastedAmongTypedLetters) {
     EXPECT_EQ(caption(form->Label13), "110");
 }
 
-// --- 5. The result box takes no edits ---
+// The result box takes no edits.
 
 struct EditCase {
     const char* name;
