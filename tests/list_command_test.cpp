@@ -123,6 +123,14 @@ TEST(ListCommandOutput, PlanetLabelPicksOneEntryOfTheGroup) {
     EXPECT_NE(pisces.out, sun.out);
 }
 
+TEST(ListCommandOutput, HelpGoesToStdout) {
+    const ListOutput help = RunList({"--help"});
+    EXPECT_EQ(help.exit, ListExit::Listed);
+    EXPECT_TRUE(help.out.starts_with("usage: delvarin-list"));
+    EXPECT_TRUE(help.err.empty());
+    EXPECT_EQ(RunList({"--help", "--boy"}).exit, ListExit::BadUsage);
+}
+
 TEST(ListCommandOutput, CatalogueAndSignListRows) {
     const ListOutput catalogue = RunList({"--catalogue"});
     EXPECT_EQ(catalogue.out.substr(0, catalogue.out.find('\n')), "1\tGirl\tالناز");

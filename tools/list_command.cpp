@@ -142,6 +142,8 @@ std::string SignListsText() {
 }  // namespace
 
 ListOutput RunListCommand(std::span<const std::string_view> args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h"))
+        return {ListExit::Listed, std::string(kUsage), {}};
     Options o;
     if (auto problem = ParseArguments(args, o)) return BadUsage(*problem);
     if (o.catalogue) return {ListExit::Listed, CatalogueRowsText(), {}};
