@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the start-up figures: an empty Qt window started, shown and
 // reported exactly as the program is.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine figures: the value of one name, loading the catalogue and its sign
 // lists, and the largest list a parent can ask for.
 #include <benchmark/benchmark.h>

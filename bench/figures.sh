@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints every performance figure of the project in one run, each beside its
 # floor or goal, with the date and the machine.
 #   bench/figures.sh

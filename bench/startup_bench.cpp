@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process start to window shown, for the program and for an empty Qt window
 // started the same way, in one run; and the resident memory of each once
 // shown. Each program is started with DELVARIN_SELF_CHECK set, reports the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the timer's tick to the finished list in the result box, for the
 // largest list (a daughter under all six planets: 1719 lines), beside the
 // floor: the same final text set into the box at once. Offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any UTF-16 text through both letter tables and the Farsi yeh fold.
 #include <cstddef>
 #include <cstdint>

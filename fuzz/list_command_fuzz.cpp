@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any command line, as NUL-separated arguments, through the list command.
 #include <algorithm>
 #include <array>

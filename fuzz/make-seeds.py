@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpora under fuzz/corpus/, one folder per target.
 
 Run again after changing an input format; the fuzz run copies the seeds and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any request the window could send, and some it could not, through the input
 // check and the list maker, against a brute-force count over the catalogue.
 #include <array>

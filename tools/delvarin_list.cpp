@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless list command: the window's list for the same inputs, on stdout.
 #include <cstdio>
 #include <string_view>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages the build, the tests and the screenshots
 # need; does nothing when all are there, so it is safe to run again.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make-font.sh - builds resources/iransansz-webfont.ttf and resources/OFL.txt.
 #
 # The window's Persian text is drawn in a font the program ships, so it looks

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """make-icon.py - draws resources/delvarin.ico, the program's window icon.
 
 The emblem is a gold five-pointed star inside a glossy deep-blue sphere.  It

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """make-photo.py - draws resources/photo.jpg, the picture in the main window.
 
 An illustration (drawn here with Pillow, not a photograph) of two hands

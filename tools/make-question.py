@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """make-question.py - draws resources/question.gif, the window's help button.
 
 A 24x24 GIF89a: a round, glossy blue button with a white question mark.

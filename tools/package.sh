@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package; with --check also installs it, starts the
 # installed program offscreen until its window is up, and removes it again.
 set -euo pipefail

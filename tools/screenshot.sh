@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the real program in a real X window under Xvfb, captured with
 # ImageMagick's import: the window as it opens, and after a request (mother
 # "مريم", a son, the Sun).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A thin layer that lets the form speak in twips, 32-bit colour values,
