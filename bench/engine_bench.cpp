@@ -33,12 +33,7 @@ BENCHMARK(BM_ReadData)->Unit(benchmark::kMicrosecond);
 void BM_MakeNameList_AllSixPlanets(benchmark::State& state) {
     NameData data;
     ReadData(data);
-    const PlanetGroup group = *PlanetGroupEntries(0);
-    NameListRequest request;
-    request.mother = u"مريم";
-    request.boy = false;
-    request.chosenLabel = kAllEntries;
-    request.groupLabels = group.labels;
+    const NameListRequest request{.mother = u"مريم", .boy = false, .planets = GroupChoice(0)};
     int lines = 0;
     for (auto _ : state) {
         const NameList list = MakeNameList(data, request);

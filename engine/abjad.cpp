@@ -4,6 +4,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "text.h"
+
 namespace delvarin {
 namespace {
 
@@ -66,25 +68,22 @@ std::int16_t AbjadDel(std::u16string_view letter) {
     return OneLetter(kDeleteTable, letter);
 }
 
-std::int32_t GetAbjad(std::u16string_view text, bool convertLetters) {
+std::optional<std::int32_t> AbjadValue(std::u16string_view text, bool convertLetters) noexcept {
     const BlockTable& table = convertLetters ? kConvertTable : kDeleteTable;
     std::int32_t sum = 0;
-    for (char16_t c : text) {
-        if (__builtin_add_overflow(sum, LookUp(table, c), &sum))
-            throw std::overflow_error("Abjad value exceeds the 32-bit range");
-    }
+    for (char16_t c : text)
+        if (__builtin_add_overflow(sum, LookUp(table, c), &sum)) return std::nullopt;
     return sum;
 }
 
-std::size_t FoldFarsiYeh(std::u16string& text) {
-    std::size_t folded = 0;
-    for (char16_t& c : text) {
-        if (c == u'\u06CC') {
-            c = u'\u064A';
-            ++folded;
-        }
-    }
-    return folded;
+std::int32_t GetAbjad(std::u16string_view text, bool convertLetters) {
+    if (const auto value = AbjadValue(text, convertLetters)) return *value;
+    throw std::overflow_error("Abjad value exceeds the 32-bit range");
+}
+
+std::u16string ValueText(std::u16string_view text, bool convertLetters) {
+    const auto value = AbjadValue(text, convertLetters);
+    return value ? Decimal(*value) : std::u16string();
 }
 
 }  // namespace delvarin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,13 +16,15 @@ std::int16_t Abjad(std::u16string_view letter);
 // The same under the delete table, where the four Persian letters count 0.
 std::int16_t AbjadDel(std::u16string_view letter);
 
-// Sum of the letter values of every UTF-16 code unit of `text`. Throws
-// std::overflow_error rather than wrap past the 32-bit signed range.
+// Sum of the letter values of every UTF-16 code unit of `text`, or nothing
+// when the sum passes the 32-bit signed range.
+std::optional<std::int32_t> AbjadValue(std::u16string_view text, bool convertLetters) noexcept;
+
+// The same sum; fails with std::overflow_error rather than wrap.
 std::int32_t GetAbjad(std::u16string_view text, bool convertLetters);
 
-// A modern Persian keyboard types the Farsi yeh U+06CC, which the letter
-// tables do not know; the catalogue and every label spell it U+064A.
-// Returns how many code units were changed.
-std::size_t FoldFarsiYeh(std::u16string& text);
+// The value as the window shows it beside a box: decimal digits, "0" for an
+// empty text, nothing for a sum past the 32-bit range.
+std::u16string ValueText(std::u16string_view text, bool convertLetters);
 
 }  // namespace delvarin

@@ -21,9 +21,14 @@ std::u16string_view CheckMessage(CheckStatus status) {
 
 CheckStatus CheckComplete(std::u16string_view mother, bool son, bool daughter,
                           std::u16string_view prefix, int prefixWanted) {
-    if (GetAbjad(mother, true) <= 1) return CheckStatus::MotherNotPersian;
+    // A value past the 32-bit range is plainly more than 1.
+    auto persian = [](std::u16string_view text) {
+        const auto value = AbjadValue(text, true);
+        return !value || *value > 1;
+    };
+    if (!persian(mother)) return CheckStatus::MotherNotPersian;
     if (!son && !daughter) return CheckStatus::NoGender;
-    if (GetAbjad(prefix, true) > 1 || prefixWanted == 0) return CheckStatus::MayProceed;
+    if (persian(prefix) || prefixWanted == 0) return CheckStatus::MayProceed;
     return CheckStatus::PrefixNotPersian;
 }
 

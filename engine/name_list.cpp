@@ -3,11 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <stdexcept>
 
 #include "abjad.h"
-#include "planets.h"
 
 namespace delvarin {
 namespace {
@@ -15,14 +12,17 @@ namespace {
 constexpr std::u16string_view kPlanetNotFound =
     u"نام كوكب يافت مي\u200Cنشود، چه كنيم؟ از ليست دوم تطبيق داديم با اسامي شش كوكب مورد "
     u"نظر، ليك هيچكدام منطبق نبود";
+constexpr std::u16string_view kValueTooLarge = u"عدد ابجد بيش از اندازه بزرگ است";
 
 constexpr int kSigns = SignLists::kSigns;
 
 // Values are never negative, so this is the ordinary remainder. The boxes'
 // 20-character limit keeps values within 16 bits; a longer text still gets
 // the remainder of its true value instead of a wrapped one.
-int SignRemainder(std::int32_t value) {
-    return value % kSigns;
+std::optional<int> SignRemainder(std::u16string_view text, bool convertLetters) {
+    const auto value = AbjadValue(text, convertLetters);
+    if (!value) return std::nullopt;
+    return *value % kSigns;
 }
 
 // The sign remainders of the chosen planet entries, each once, in the order
@@ -39,11 +39,12 @@ std::vector<int> ChosenRemainders(const NameListRequest& request) {
         }
         return true;
     };
-    if (request.chosenLabel == kAllEntries) {
+    const PlanetChoice& planets = request.planets;
+    if (planets.chosen == kAllEntries) {
         // Entry 0 is the all-entries entry itself.
-        for (std::size_t i = 1; i < request.groupLabels.size(); ++i)
-            if (!add(request.groupLabels[i])) return {};
-    } else if (!add(request.chosenLabel)) {
+        for (std::size_t i = 1; i < planets.entries.size(); ++i)
+            if (!add(planets.entries[i])) return {};
+    } else if (!add(planets.chosen)) {
         return {};
     }
     return remainders;
@@ -64,12 +65,6 @@ void AppendIndices(std::u16string_view listText, std::vector<int>& indices) {
     }
 }
 
-void AppendNumber(std::u16string& text, std::int32_t value) {
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
-}
-
 std::u16string_view TrimSpaces(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) return {};
@@ -84,6 +79,8 @@ std::u16string_view NameListMessage(NameListStatus status) {
             return {};
         case NameListStatus::PlanetNotFound:
             return kPlanetNotFound;
+        case NameListStatus::ValueTooLarge:
+            return kValueTooLarge;
     }
     return {};
 }
@@ -119,10 +116,11 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     if (remainders.empty()) return {NameListStatus::PlanetNotFound, {}};
 
     const bool convert = request.convertLetters;
-    const int m = SignRemainder(GetAbjad(request.mother, convert));
-    int p = SignRemainder(GetAbjad(request.prefix, convert));
-    if (!request.prefixInUse) p = 0;
-    const int s = (p + m) % kSigns;
+    const auto m = SignRemainder(request.mother, convert);
+    const auto prefixRemainder = SignRemainder(request.prefix, convert);
+    if (!m || !prefixRemainder) return {NameListStatus::ValueTooLarge, {}};
+    const int p = request.prefixInUse ? *prefixRemainder : 0;
+    const int s = (p + *m) % kSigns;
 
     const SignSet set = SignSetFor(request.boy, convert);
     std::vector<int> indexList;
@@ -148,12 +146,13 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     for (int n : indexList) {
         const std::u16string_view name = data.names.name(n);
         std::int32_t value = 0;
-        if (__builtin_add_overflow(prefixValue, GetAbjad(name, convert), &value))
-            throw std::overflow_error("Abjad value exceeds the 32-bit range");
+        // Catalogue names are worth at most a few thousand.
+        if (__builtin_add_overflow(prefixValue, *AbjadValue(name, convert), &value))
+            return {NameListStatus::ValueTooLarge, {}};
         text += shownPrefix;
         text += name;
         text += u" (";
-        AppendNumber(text, value);
+        AppendDecimal(text, value);
         text += u")\r\n";
     }
     text += u"- - -";

@@ -2,27 +2,31 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "planets.h"
 #include "read_data.h"
+#include "text.h"
 
 namespace delvarin {
 
-// What the window's controls say when a list is asked for.
+// What a parent asks for, as the window's controls or the list command's
+// options say it. The request owns its texts.
 struct NameListRequest {
     bool convertLetters = true;
-    std::u16string_view mother;
-    std::u16string_view prefix;  // as typed, spaces included
+    std::u16string mother;
+    std::u16string prefix{kDefaultPrefix};  // as typed, spaces included
     bool prefixInUse = false;
     bool boy = false;
-    std::u16string_view chosenLabel;                   // the selected planet entry
-    std::span<const std::u16string_view> groupLabels;  // every entry of the planet list
+    PlanetChoice planets;
 };
 
-enum class NameListStatus { Made, PlanetNotFound };
+// PlanetNotFound: a chosen label names none of the six planets. ValueTooLarge:
+// a value passes the 32-bit range, which only texts of millions of letters
+// reach.
+enum class NameListStatus { Made, PlanetNotFound, ValueTooLarge };
 
 // The message shown for a status; empty for a made list.
 std::u16string_view NameListMessage(NameListStatus status);

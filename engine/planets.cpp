@@ -30,6 +30,19 @@ std::optional<PlanetGroup> PlanetGroupEntries(int group) {
     }
 }
 
+PlanetChoice GroupChoice(int group) {
+    const auto entries = PlanetGroupEntries(group);
+    if (!entries) return {};
+    return GroupChoice(group, entries->labels[static_cast<std::size_t>(entries->selected)]);
+}
+
+PlanetChoice GroupChoice(int group, std::u16string_view chosen) {
+    PlanetChoice choice{std::u16string(chosen), {}};
+    if (const auto entries = PlanetGroupEntries(group))
+        choice.entries.assign(entries->labels.begin(), entries->labels.end());
+    return choice;
+}
+
 std::optional<PlanetEntry> FindPlanet(std::u16string_view label) {
     for (const PlanetEntry& entry : PlanetTable)
         if (entry.label == label) return entry;

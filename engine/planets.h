@@ -4,7 +4,9 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace delvarin {
 
@@ -41,6 +43,18 @@ struct PlanetGroup {
 
 // The entries of group 0..3; nothing for any other index.
 std::optional<PlanetGroup> PlanetGroupEntries(int group);
+
+// What the planet list says when a list is asked for: the selected entry's
+// label and the label of every entry, index 0 first.
+struct PlanetChoice {
+    std::u16string chosen;
+    std::vector<std::u16string> entries;
+};
+
+// Group 0..3 as the planet list shows it, with the group's own selection or
+// with the entry labelled `chosen`; an empty choice for any other group.
+PlanetChoice GroupChoice(int group);
+PlanetChoice GroupChoice(int group, std::u16string_view chosen);
 
 // The planet whose label equals `label` exactly, code unit by code unit;
 // nothing for the all-entries label and every other text.

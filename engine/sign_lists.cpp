@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sign_lists.h"
 
-#include <charconv>
-
 #include "abjad.h"
+#include "text.h"
 
 namespace delvarin {
 namespace {
@@ -16,9 +15,7 @@ bool IsConvertSet(SignSet set) {
 }
 
 void AppendIndex(std::u16string& text, int index) {
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, index).ptr;
-    text.append(digits, end);
+    AppendDecimal(text, index);
     text.push_back(u'|');
 }
 
@@ -41,7 +38,8 @@ std::string_view SignSetName(SignSet set) {
 void SignLists::build(SignSet set, const NameTable& names) {
     auto& lists = lists_[static_cast<std::size_t>(set)];
     for (auto& text : lists) {
-        text.assign(u"|");
+        text.clear();
+        text.push_back(u'|');
         text.reserve(1600);  // the longest list text holds 1494 characters
     }
     const bool boys = IsBoysSet(set);

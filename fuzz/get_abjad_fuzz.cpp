@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any UTF-16 text through both letter tables and the Farsi yeh fold.
+// Any UTF-16 text through both letter tables, the Farsi yeh fold and the
+// rule for what a name box keeps.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "abjad.h"
+#include "text.h"
 
 namespace {
 
@@ -56,5 +58,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Folding turns a letter the tables ignore into one they value.
     const Values after = CheckText(folded);
     Check(after.convert >= before.convert && after.del >= before.del);
+
+    // A box keeps every letter: what it takes out is worth nothing.
+    const std::u16string clean = delvarin::CleanTypedText(text);
+    const Values kept = CheckText(clean);
+    Check(kept.convert == after.convert && kept.del == after.del);
+    Check(delvarin::CheckTypedText(clean) == delvarin::TypedTextStatus::Fits ||
+          delvarin::CheckTypedText(clean) == delvarin::TypedTextStatus::TooLong);
+
+    // An edit from a box's text to any other stays within the box.
+    const std::size_t split = text.empty() ? 0 : data[0] % (text.size() + 1);
+    const std::u16string before20 = clean.substr(0, delvarin::FittingLength(clean, 20));
+    const delvarin::BoxEdit edit = delvarin::EditBoxText(before20, text, split);
+    Check(delvarin::CheckTypedText(edit.text) == delvarin::TypedTextStatus::Fits);
+    Check(edit.cursor <= edit.text.size());
     return 0;
 }

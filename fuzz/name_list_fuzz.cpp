@@ -15,6 +15,7 @@
 #include "name_list.h"
 #include "planets.h"
 #include "read_data.h"
+#include "text.h"
 
 namespace {
 
@@ -217,15 +218,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             signs.set(static_cast<std::size_t>(r));
     }
 
-    delvarin::NameListRequest request;
-    request.convertLetters = convert;
-    request.mother = mother;
-    request.prefix = prefix;
-    request.prefixInUse = prefixInUse;
-    request.boy = boy;
-    request.chosenLabel = chosen;
-    request.groupLabels = labels;
-    const delvarin::NameList list = delvarin::MakeNameList(Data(), request);
+    const delvarin::NameList list = delvarin::MakeNameList(
+        Data(), {.convertLetters = convert,
+                 .mother = mother,
+                 .prefix = prefix,
+                 .prefixInUse = prefixInUse,
+                 .boy = boy,
+                 .planets = {std::u16string(chosen), {labels.begin(), labels.end()}}});
 
     Check(delvarin::NameListMessage(list.status).empty() == (list.status == NameListStatus::Made));
     if (list.status == NameListStatus::PlanetNotFound) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "abjad.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +20,16 @@ void PrintTo(const ValueCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class AbjadValue : public testing::TestWithParam<ValueCase> {};
+class AbjadValues : public testing::TestWithParam<ValueCase> {};
 
-TEST_P(AbjadValue, SumsLetterValuesUnderBothTables) {
+TEST_P(AbjadValues, SumsLetterValuesUnderBothTables) {
     const ValueCase& c = GetParam();
     EXPECT_EQ(GetAbjad(c.text, true), c.convert);
     EXPECT_EQ(GetAbjad(c.text, false), c.del);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, AbjadValue,
+    Examples, AbjadValues,
     testing::Values(ValueCase{"Empty", u"", 0, 0}, ValueCase{"Alef", u"ا", 1, 1},
                     ValueCase{"AlefMaddaBeh", u"آب", 3, 3}, ValueCase{"Seyyed", u"سيد", 74, 74},
                     ValueCase{"AliArabicYeh", u"علي", 110, 110},
@@ -86,12 +87,18 @@ TEST(AbjadSum, EqualsTheSumOfItsLetters) {
     }
 }
 
-TEST(AbjadSum, OverflowThrowsInsteadOfWrapping) {
-    // 2,147,483 ghains reach 2,147,483,000; eight more letters pass the limit.
+TEST(AbjadSum, OverflowIsAnswerNotAWrappedValue) {
+    // 2,147,483 ghains reach 2,147,483,000; four more letters pass the limit.
     std::u16string text(2'147'483, u'غ');
     EXPECT_EQ(GetAbjad(text, true), 2'147'483'000);
+    EXPECT_EQ(ValueText(text, true), u"2147483000");
     text += u"قرشت";  // 100 + 200 + 300 + 400 = 1000 more
     EXPECT_THROW(GetAbjad(text, true), std::overflow_error);
+    EXPECT_EQ(AbjadValue(text, true), std::nullopt);
+    EXPECT_EQ(ValueText(text, true), u"");
+    // Under the delete table the same letters are worth as much.
+    EXPECT_EQ(AbjadValue(text, false), std::nullopt);
+    EXPECT_EQ(ValueText(u"", true), u"0");
 }
 
 TEST(FoldFarsiYeh, MakesTypedYehTheCatalogueYeh) {

@@ -46,31 +46,13 @@ std::vector<Line> Lines(const std::u16string& text) {
     return lines;
 }
 
-struct Request {
-    std::u16string mother = u"مريم";
-    std::u16string prefix = u"سيد";
-    bool prefixInUse = false;
-    bool boy = true;
-    bool convert = true;
-    int group = 1;
-    std::u16string chosen;  // the group's own selection when empty
+// The first example: mother "مريم", a son, the Sun.
+NameListRequest SonUnderTheSun() {
+    return {.mother = u"مريم", .boy = true, .planets = GroupChoice(1)};
+}
 
-    NameList make() const {
-        const PlanetGroup g = *PlanetGroupEntries(group);
-        NameListRequest r;
-        r.convertLetters = convert;
-        r.mother = mother;
-        r.prefix = prefix;
-        r.prefixInUse = prefixInUse;
-        r.boy = boy;
-        r.chosenLabel = chosen.empty() ? g.labels[static_cast<std::size_t>(g.selected)] : chosen;
-        r.groupLabels = g.labels;
-        return MakeNameList(LoadedData(), r);
-    }
-};
-
-std::vector<Line> MadeLines(const Request& request) {
-    const NameList list = request.make();
+std::vector<Line> MadeLines(const NameListRequest& request) {
+    const NameList list = MakeNameList(LoadedData(), request);
     EXPECT_EQ(list.status, NameListStatus::Made);
     std::vector<Line> lines = Lines(list.text);
     EXPECT_EQ(static_cast<int>(lines.size()), list.lines);
@@ -78,7 +60,7 @@ std::vector<Line> MadeLines(const Request& request) {
 }
 
 TEST(NameListExamples, SonUnderTheSun) {
-    const std::vector<Line> lines = MadeLines({});
+    const std::vector<Line> lines = MadeLines(SonUnderTheSun());
     ASSERT_EQ(lines.size(), 266u);
     EXPECT_EQ(lines[0].shown, u"ستايش");
     EXPECT_EQ(lines[0].value, 771);
@@ -92,7 +74,7 @@ TEST(NameListExamples, SonUnderTheSun) {
 }
 
 TEST(NameListExamples, SonUnderTheSunWithThePrefix) {
-    Request request;
+    NameListRequest request = SonUnderTheSun();
     request.prefixInUse = true;
     const std::vector<Line> lines = MadeLines(request);
     ASSERT_EQ(lines.size(), 281u);
@@ -104,17 +86,16 @@ TEST(NameListExamples, SonUnderTheSunWithThePrefix) {
 }
 
 TEST(NameListExamples, UntickedPrefixIsIgnored) {
-    Request withText;
-    withText.prefix = u"سيد";
-    Request without;
+    NameListRequest withText = SonUnderTheSun();
+    NameListRequest without = SonUnderTheSun();
     without.prefix = u"";
-    EXPECT_EQ(withText.make().text, without.make().text);
+    EXPECT_EQ(MakeNameList(LoadedData(), withText).text, MakeNameList(LoadedData(), without).text);
 }
 
 TEST(NameListExamples, DaughterUnderAllSixPlanets) {
-    Request request;
+    NameListRequest request = SonUnderTheSun();
     request.boy = false;
-    request.group = 0;
+    request.planets = GroupChoice(0);
     const std::vector<Line> lines = MadeLines(request);
     ASSERT_EQ(lines.size(), 1719u);
     EXPECT_EQ(lines[0].shown, u"الناز");
@@ -126,15 +107,15 @@ TEST(NameListExamples, DaughterUnderAllSixPlanets) {
 }
 
 TEST(NameListExamples, DeleteTableDropsPouria) {
-    Request request;
-    request.convert = false;
+    NameListRequest request = SonUnderTheSun();
+    request.convertLetters = false;
     const std::vector<Line> lines = MadeLines(request);
     EXPECT_EQ(lines.size(), 252u);
     for (const Line& line : lines) EXPECT_NE(line.shown, u"پوريا");
 }
 
 TEST(NameListExamples, PaddedPrefixShowsTrimmedWithOneSpace) {
-    Request request;
+    NameListRequest request = SonUnderTheSun();
     request.prefixInUse = true;
     request.prefix = u"  سيد ";
     const std::vector<Line> padded = MadeLines(request);
@@ -163,9 +144,9 @@ class NameListRemainder : public testing::TestWithParam<RemainderCase> {};
 
 TEST_P(NameListRemainder, TakesTheListsItWorksBackTo) {
     const RemainderCase& c = GetParam();
-    Request request;
+    NameListRequest request = SonUnderTheSun();
     request.mother = c.mother;
-    request.group = c.group;
+    request.planets = GroupChoice(c.group);
     std::vector<int> expected;
     for (int r : c.lists) {
         const std::u16string& text = LoadedData().signLists.list(SignSet::BoyLists, r);
@@ -195,40 +176,35 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NameListPlanetNotFound, ForeignLabelsMakeNoList) {
-    Request foreign;
-    foreign.chosen = u"مشتر\u06CC (قوس)";
-    const NameList list = foreign.make();
+    NameListRequest foreign = SonUnderTheSun();
+    foreign.planets.chosen = u"مشتر\u06CC (قوس)";
+    const NameList list = MakeNameList(LoadedData(), foreign);
     EXPECT_EQ(list.status, NameListStatus::PlanetNotFound);
     EXPECT_TRUE(list.text.empty());
     EXPECT_EQ(NameListMessage(list.status),
               u"نام كوكب يافت مي\u200Cنشود، چه كنيم؟ از ليست دوم تطبيق داديم با اسامي شش كوكب "
               u"مورد نظر، ليك هيچكدام منطبق نبود");
 
-    const std::vector<std::u16string_view> labels{kAllEntries, u"شمس (اسد)", u"Mars"};
-    NameListRequest all;
-    all.mother = u"مريم";
-    all.chosenLabel = kAllEntries;
-    all.groupLabels = labels;
+    NameListRequest all{
+        .mother = u"مريم",
+        .planets = {std::u16string(kAllEntries), {u"همه موارد", u"شمس (اسد)", u"Mars"}}};
     EXPECT_EQ(MakeNameList(LoadedData(), all).status, NameListStatus::PlanetNotFound);
 
     // An all-entries choice with no planet after it names no planet either.
-    all.groupLabels = std::span(labels).first(1);
+    all.planets.entries.resize(1);
     EXPECT_EQ(MakeNameList(LoadedData(), all).status, NameListStatus::PlanetNotFound);
 }
 
 TEST(NameListPlanetNotFound, RepeatedPlanetListsItsNamesOnce) {
-    const std::vector<std::u16string_view> labels{kAllEntries, u"شمس (اسد)", u"شمس (اسد)"};
-    NameListRequest request;
-    request.mother = u"مريم";
-    request.boy = true;
-    request.chosenLabel = kAllEntries;
-    request.groupLabels = labels;
-    EXPECT_EQ(MakeNameList(LoadedData(), request).text, Request{}.make().text);
+    NameListRequest request = SonUnderTheSun();
+    request.planets = {std::u16string(kAllEntries), {u"همه موارد", u"شمس (اسد)", u"شمس (اسد)"}};
+    EXPECT_EQ(MakeNameList(LoadedData(), request).text,
+              MakeNameList(LoadedData(), SonUnderTheSun()).text);
 }
 
 // A brute-force oracle: every catalogue name of the gender, in index order,
 // whose value with the mother's and the prefix's falls on a chosen sign.
-std::vector<std::u16string> Oracle(const Request& request, const std::set<int>& signs) {
+std::vector<std::u16string> Oracle(const NameListRequest& request, const std::set<int>& signs) {
     std::vector<std::u16string> shown;
     const NameTable& names = LoadedData().names;
     std::u16string prefix;
@@ -239,12 +215,12 @@ std::vector<std::u16string> Oracle(const Request& request, const std::set<int>& 
                 request.prefix.substr(first, request.prefix.find_last_not_of(u' ') - first + 1);
         prefix += u' ';
     }
-    const int m = GetAbjad(request.mother, request.convert) % 12;
-    const int p = request.prefixInUse ? GetAbjad(request.prefix, request.convert) % 12 : 0;
+    const int m = GetAbjad(request.mother, request.convertLetters) % 12;
+    const int p = request.prefixInUse ? GetAbjad(request.prefix, request.convertLetters) % 12 : 0;
     for (int i = 1; i <= NameTable::kNameCount; ++i) {
         const NameGender g = names.gender(i);
         if (request.boy ? !IsBoys(g) : !IsGirls(g)) continue;
-        if (signs.count((GetAbjad(names.name(i), request.convert) + m + p) % 12))
+        if (signs.count((GetAbjad(names.name(i), request.convertLetters) + m + p) % 12))
             shown.push_back(prefix + std::u16string(names.name(i)));
     }
     return shown;
@@ -260,29 +236,29 @@ TEST(NameListProperties, AgreesWithABruteForceOracleOnGeneratedInputs) {
         return t;
     };
     for (int run = 0; run < 300; ++run) {
-        Request request;
+        NameListRequest request = SonUnderTheSun();
         request.mother = text(20);
         request.prefix = text(20);
         request.prefixInUse = random() % 2;
         request.boy = random() % 2;
-        request.convert = random() % 2;
-        request.group = static_cast<int>(random() % 4);
-        const PlanetGroup group = *PlanetGroupEntries(request.group);
-        request.chosen = group.labels[random() % group.labels.size()];
+        request.convertLetters = random() % 2;
+        const int groupIndex = static_cast<int>(random() % 4);
+        const PlanetGroup group = *PlanetGroupEntries(groupIndex);
+        request.planets = GroupChoice(groupIndex, group.labels[random() % group.labels.size()]);
 
         std::set<int> signs;
         for (std::u16string_view label : group.labels) {
             const auto entry = FindPlanet(label);
-            if (entry && (request.chosen == kAllEntries || label == request.chosen))
+            if (entry && (request.planets.chosen == kAllEntries || label == request.planets.chosen))
                 signs.insert(entry->remainder);
         }
         const std::vector<Line> lines = MadeLines(request);
         const std::vector<std::u16string> expected = Oracle(request, signs);
         ASSERT_EQ(lines.size(), expected.size()) << "run " << run;
-        const std::int32_t motherValue = GetAbjad(request.mother, request.convert);
+        const std::int32_t motherValue = GetAbjad(request.mother, request.convertLetters);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             ASSERT_EQ(lines[i].shown, expected[i]) << "run " << run << " line " << i;
-            ASSERT_EQ(lines[i].value, GetAbjad(lines[i].shown, request.convert));
+            ASSERT_EQ(lines[i].value, GetAbjad(lines[i].shown, request.convertLetters));
             ASSERT_TRUE(signs.count((lines[i].value + motherValue) % 12));
         }
     }
