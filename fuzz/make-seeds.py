@@ -58,7 +58,22 @@ def argument(kind, arg, text_kind):
 
 
 def args(*items):
-    return b"\0".join(i.encode() if isinstance(i, str) else i for i in items)
+    """Raw arguments: an even mode byte, then the arguments NUL-separated."""
+    return b"\0" + b"\0".join(i.encode() if isinstance(i, str) else i for i in items)
+
+
+def built(flags, group=0, mother=b"", prefix=b"", planet=0):
+    """A request built from bytes: an odd mode byte, the flags (1 boy, 2 girl,
+    4 delete letters, 8 use prefix, 16 give prefix, 32 give group, 64 give
+    planet), then the group, the mother's and the prefix's letters as
+    alphabet indices, and the planet pick."""
+    out = bytes([1, flags])
+    if flags & 32:
+        out += bytes([group])
+    out += bytes([len(mother)]) + mother
+    if flags & 16:
+        out += bytes([len(prefix)]) + prefix
+    return out + bytes([planet])
 
 
 SEEDS = {
@@ -105,6 +120,13 @@ SEEDS = {
         "bad-utf8": args("--mother", b"\xff\xc0\x80", "--boy"),
         "catalogue": args("--catalogue"),
         "sign-lists-and-more": args("--sign-lists", "--boy"),
+        # Indices into the fuzzer's alphabet: 6 meem, 7 reh, 8 yeh, 9 Farsi yeh.
+        "built-son-sun": built(1 | 32, group=1, mother=bytes([6, 7, 8, 6])),
+        "built-daughter-delete-prefix": built(2 | 4 | 8 | 16 | 64, mother=bytes([6, 7, 9, 6]),
+                                              prefix=bytes([0, 10, 6, 8]), planet=3),
+        "built-refused-override": built(1, mother=bytes([13, 6, 7, 8, 6])),
+        "built-foreign-planet": built(2 | 32 | 64, group=1, mother=bytes([6, 7, 8, 6]),
+                                      planet=7 + 8 * 4),
     },
 }
 

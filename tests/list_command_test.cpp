@@ -52,8 +52,28 @@ INSTANTIATE_TEST_SUITE_P(
                  "پيشوند نام"},
         ExitCase{"ForeignPlanet",
                  {"--mother", "مريم", "--boy", "--planet", "Mars"},
-                 ListExit::PlanetNotFound,
-                 "نام كوكب يافت مي\u200Cنشود"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --planet must be an entry of group 0:\n  همه موارد\n"},
+        ExitCase{"PlanetOutsideItsGroup",
+                 {"--mother", "مريم", "--boy", "--group", "1", "--planet", "زهره (ثور)"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --planet must be an entry of group 1:\n  شمس (اسد)\nusage"},
+        ExitCase{"MotherTwice",
+                 {"--mother", "مريم", "--boy", "--mother", "زهرا"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --mother is given twice"},
+        ExitCase{"GroupTwice",
+                 {"--group", "1", "--mother", "مريم", "--group", "2"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --group is given twice"},
+        ExitCase{"LineBreakInPrefix",
+                 {"--mother", "مريم", "--boy", "--use-prefix", "--prefix", "سيد\n"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --prefix holds a control character"},
+        ExitCase{"OverrideInMother",
+                 {"--mother", "\u202Eمريم", "--boy"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --mother holds a control character"},
         ExitCase{"BothGenders",
                  {"--mother", "مريم", "--boy", "--girl"},
                  ListExit::BadUsage,
@@ -69,6 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--mother", "ااااااااااااااااااااا", "--boy"},
                  ListExit::BadUsage,
                  "delvarin-list: --mother takes at most 20"},
+        ExitCase{"EmojiPastTheLimit",
+                 {"--mother", "مريممريممريممريممريم\U0001F600", "--boy"},
+                 ListExit::BadUsage,
+                 "delvarin-list: --mother takes at most 20"},
         ExitCase{"PrefixOverTwentyCharacters",
                  {"--mother", "مريم", "--boy", "--prefix", "سسسسسسسسسسسسسسسسسسسسس"},
                  ListExit::BadUsage,
@@ -79,37 +103,31 @@ INSTANTIATE_TEST_SUITE_P(
                  "delvarin-list: --catalogue"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-std::string EngineList(std::u16string_view mother, bool boy, int group, bool convert,
-                       std::u16string_view prefix, bool prefixInUse) {
-    const PlanetGroup g = *PlanetGroupEntries(group);
-    NameListRequest r;
-    r.mother = mother;
-    r.boy = boy;
-    r.convertLetters = convert;
-    r.prefix = prefix;
-    r.prefixInUse = prefixInUse;
-    r.chosenLabel = g.labels[static_cast<std::size_t>(g.selected)];
-    r.groupLabels = g.labels;
-    return Utf16ToUtf8(MakeNameList(test::LoadedData(), r).text) + "\n";
+std::string EngineList(NameListRequest request) {
+    return Utf16ToUtf8(MakeNameList(test::LoadedData(), request).text) + "\n";
 }
 
 TEST(ListCommandOutput, IsTheEngineListFollowedByOneLineFeed) {
     const ListOutput sun = RunList({"--mother", "مريم", "--boy", "--group", "1"});
     EXPECT_EQ(sun.exit, ListExit::Listed);
     EXPECT_TRUE(sun.err.empty());
-    EXPECT_EQ(sun.out, EngineList(u"مريم", true, 1, true, u"سيد", false));
+    EXPECT_EQ(sun.out, EngineList({.mother = u"مريم", .boy = true, .planets = GroupChoice(1)}));
     EXPECT_TRUE(sun.out.ends_with(")\r\n- - -\n"));
 
     const ListOutput all = RunList(
         {"--mother", "مريم", "--girl", "--delete-letters", "--use-prefix", "--prefix", " مير "});
-    EXPECT_EQ(all.out, EngineList(u"مريم", false, 0, false, u" مير ", true));
+    EXPECT_EQ(all.out, EngineList({.convertLetters = false,
+                                   .mother = u"مريم",
+                                   .prefix = u" مير ",
+                                   .prefixInUse = true,
+                                   .planets = GroupChoice(0)}));
     EXPECT_EQ(all.out.rfind("مير ", 0), 0u);
 }
 
 TEST(ListCommandOutput, FoldsTheTypedFarsiYeh) {
     // "علی" as a modern keyboard types it is worth 110, as the catalogue's "علي".
     const ListOutput typed = RunList({"--mother", "علی", "--boy", "--group", "1"});
-    EXPECT_EQ(typed.out, EngineList(u"علي", true, 1, true, u"سيد", false));
+    EXPECT_EQ(typed.out, EngineList({.mother = u"علي", .boy = true, .planets = GroupChoice(1)}));
     // Twenty characters after folding still fit.
     const ListOutput full = RunList({"--mother", "یییییییییییییییییییی", "--girl"});
     EXPECT_EQ(full.exit, ListExit::Listed);
@@ -119,9 +137,12 @@ TEST(ListCommandOutput, PlanetLabelPicksOneEntryOfTheGroup) {
     const ListOutput pisces =
         RunList({"--mother", "مريم", "--boy", "--group", "2", "--planet", "مشتري (حوت)"});
     const ListOutput sun = RunList({"--mother", "مريم", "--boy", "--planet", "شمس (اسد)"});
+    EXPECT_EQ(sun.exit, ListExit::Listed);
     EXPECT_EQ(pisces.exit, ListExit::Listed);
-    EXPECT_EQ(sun.out, EngineList(u"مريم", true, 1, true, u"سيد", false));
-    EXPECT_NE(pisces.out, sun.out);
+    EXPECT_EQ(
+        pisces.out,
+        EngineList({.mother = u"مريم", .boy = true, .planets = GroupChoice(2, u"مشتري (حوت)")}));
+    EXPECT_EQ(sun.out, EngineList({.mother = u"مريم", .boy = true, .planets = GroupChoice(1)}));
 }
 
 TEST(ListCommandOutput, HelpGoesToStdout) {
@@ -159,10 +180,18 @@ std::pair<std::string, int> RunProgram(const std::string& arguments) {
 TEST(ListCommandProgram, WritesTheListAndExitCodes) {
     const auto [out, code] = RunProgram("--mother 'مريم' --boy --group 1");
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(out, EngineList(u"مريم", true, 1, true, u"سيد", false));
+    EXPECT_EQ(out, EngineList({.mother = u"مريم", .boy = true, .planets = GroupChoice(1)}));
     EXPECT_EQ(RunProgram("--mother 'مريم'"), std::make_pair(std::string(), 2));
-    EXPECT_EQ(RunProgram("--mother 'مريم' --boy --planet Mars"), std::make_pair(std::string(), 3));
     EXPECT_EQ(RunProgram("--mother \"$(printf '\\377')\""), std::make_pair(std::string(), 64));
+}
+
+TEST(ListCommandProgram, AnOutputThatCannotBeWrittenFails) {
+    const std::string list = "--mother 'مريم' --girl";
+    EXPECT_EQ(RunProgram(list + " >/dev/full").second, 74);
+    EXPECT_EQ(RunProgram(list + " >&-").second, 74);
+    EXPECT_EQ(RunProgram("--catalogue >/dev/full").second, 74);
+    // A refusal writes nothing to stdout, so a closed one is no failure.
+    EXPECT_EQ(RunProgram("--mother 'مريم' >&-").second, 2);
 }
 
 }  // namespace

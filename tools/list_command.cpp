@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <vector>
 
-#include "abjad.h"
 #include "check.h"
 #include "name_list.h"
 #include "planets.h"
 #include "read_data.h"
+#include "text.h"
 #include "utf.h"
 
 namespace delvarin {
 namespace {
-
-// The window's name boxes take at most this many UTF-16 code units.
-constexpr std::size_t kBoxLimit = 20;
 
 constexpr std::string_view kUsage =
     "usage: delvarin-list --mother TEXT [--boy | --girl] [--prefix TEXT] [--use-prefix]\n"
@@ -24,11 +22,12 @@ constexpr std::string_view kUsage =
     "       delvarin-list --catalogue\n"
     "       delvarin-list --sign-lists\n"
     "Prints the suggested names exactly as the window lists them.\n"
-    "Exit: 0 listed, 2 inputs refused, 3 planet not found, 64 bad usage.\n";
+    "Exit: 0 listed, 2 inputs refused, 3 planet not found, 64 bad usage,\n"
+    "      74 the output could not be written.\n";
 
 struct Options {
     std::u16string mother;
-    std::u16string prefix = u"سيد";
+    std::u16string prefix{kDefaultPrefix};
     bool usePrefix = false;
     bool boy = false;
     bool girl = false;
@@ -45,8 +44,15 @@ ListOutput BadUsage(std::string why) {
 }
 
 std::optional<std::string> ParseArguments(std::span<const std::string_view> args, Options& o) {
+    std::vector<std::string_view> seen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        // A second value would silently win over the first.
+        if (arg == "--mother" || arg == "--prefix" || arg == "--group" || arg == "--planet") {
+            if (std::find(seen.begin(), seen.end(), arg) != seen.end())
+                return std::string(arg) + " is given twice";
+            seen.push_back(arg);
+        }
         auto text = [&]() -> std::optional<std::u16string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return Utf8ToUtf16(args[++i]);
@@ -150,12 +156,30 @@ ListOutput RunListCommand(std::span<const std::string_view> args) {
     if (o.catalogue) return {ListExit::Listed, CatalogueRowsText(), {}};
     if (o.signLists) return {ListExit::Listed, SignListsText(), {}};
 
-    // What a user types is folded as the window folds it, then held to the
-    // window's box limit.
-    FoldFarsiYeh(o.mother);
-    FoldFarsiYeh(o.prefix);
-    if (o.mother.size() > kBoxLimit) return BadUsage("--mother takes at most 20 characters");
-    if (o.prefix.size() > kBoxLimit) return BadUsage("--prefix takes at most 20 characters");
+    // The window folds a typed Farsi yeh as it goes in; the rest of what it
+    // would quietly take out of a box is refused here, so a script learns
+    // of it.
+    for (auto [option, text] : {std::pair{"--mother", &o.mother}, {"--prefix", &o.prefix}}) {
+        FoldFarsiYeh(*text);
+        const TypedTextStatus typed = CheckTypedText(*text);
+        switch (typed) {
+            case TypedTextStatus::Fits:
+                break;
+            case TypedTextStatus::StrippedCharacter:
+            case TypedTextStatus::LoneSurrogate:
+            case TypedTextStatus::TooLong:
+                return BadUsage(std::string(option) + " " + std::string(TypedTextProblem(typed)));
+        }
+    }
+
+    const PlanetGroup group = *PlanetGroupEntries(o.group);
+    if (o.planet &&
+        std::find(group.labels.begin(), group.labels.end(), *o.planet) == group.labels.end()) {
+        std::string entries;
+        for (std::u16string_view label : group.labels) entries += "\n  " + Utf16ToUtf8(label);
+        return BadUsage("--planet must be an entry of group " + std::to_string(o.group) + ":" +
+                        entries);
+    }
 
     const CheckStatus check = CheckComplete(o.mother, o.boy, o.girl, o.prefix, o.usePrefix ? 1 : 0);
     switch (check) {
@@ -167,25 +191,22 @@ ListOutput RunListCommand(std::span<const std::string_view> args) {
             return {ListExit::Refused, {}, Utf16ToUtf8(CheckMessage(check)) + "\n"};
     }
 
-    const PlanetGroup group = *PlanetGroupEntries(o.group);
-    const std::u16string chosen =
-        o.planet ? *o.planet
-                 : std::u16string(group.labels[static_cast<std::size_t>(group.selected)]);
-    NameListRequest request;
-    request.convertLetters = !o.deleteLetters;
-    request.mother = o.mother;
-    request.prefix = o.prefix;
-    request.prefixInUse = o.usePrefix;
-    request.boy = o.boy;
-    request.chosenLabel = chosen;
-    request.groupLabels = group.labels;
-
+    NameListRequest request{
+        .convertLetters = !o.deleteLetters,
+        .mother = std::move(o.mother),
+        .prefix = std::move(o.prefix),
+        .prefixInUse = o.usePrefix,
+        .boy = o.boy,
+        .planets = o.planet ? GroupChoice(o.group, *o.planet) : GroupChoice(o.group),
+    };
     const NameList list = MakeNameList(Data(), request);
     switch (list.status) {
         case NameListStatus::Made:
             return {ListExit::Listed, Utf16ToUtf8(list.text) + "\n", {}};
         case NameListStatus::PlanetNotFound:
             return {ListExit::PlanetNotFound, {}, Utf16ToUtf8(NameListMessage(list.status)) + "\n"};
+        case NameListStatus::ValueTooLarge:
+            return {ListExit::Refused, {}, Utf16ToUtf8(NameListMessage(list.status)) + "\n"};
     }
     return {};
 }

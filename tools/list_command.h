@@ -8,7 +8,13 @@
 namespace delvarin {
 
 // Exit codes of the list command.
-enum class ListExit : int { Listed = 0, Refused = 2, PlanetNotFound = 3, BadUsage = 64 };
+enum class ListExit : int {
+    Listed = 0,
+    Refused = 2,
+    PlanetNotFound = 3,
+    BadUsage = 64,
+    OutputFailed = 74,
+};
 
 struct ListOutput {
     ListExit exit = ListExit::Listed;
