@@ -6,35 +6,38 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QValidator>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "abjad.h"
 #include "check.h"
 #include "name_list.h"
 #include "planets.h"
 #include "platform.h"
+#include "text.h"
 
 namespace delvarin {
 namespace {
 
-constexpr int kBoxLimit = 20;
-constexpr int kTimerIntervalMs = 500;
-constexpr int kWideningStep = 100;
-constexpr int kRepaintEvery = 10;
+using layout::Align;
+using layout::Face;
+using layout::Kind;
+
 constexpr int kAnsiArabic = 1256;
 const QString kFaceName = QStringLiteral("IranSansZ");
 const QString kFontFile = QStringLiteral("iransansz-webfont.ttf");
+// The prefix switch for the keyboard, as screen readers announce it.
+const QKeySequence kPrefixKey(Qt::ALT | Qt::Key_P);
+constexpr std::u16string_view kPrefixKeyHint = u"كليد ميانبر: Alt+P";
 
 QString FamilyOf(Face face) {
     switch (face) {
-        case Face::None:
-            return {};
         case Face::IranSansZ:
             return kFaceName;
         case Face::Arial:
@@ -58,29 +61,29 @@ Qt::Alignment AlignmentOf(Align align) {
     return {};
 }
 
-// A modern Persian keyboard types the Farsi yeh; the box shows the yeh the
-// catalogue uses, where it was typed, so what is shown is what is valued.
-class YehFolding : public QValidator {
+// Whatever is typed, pasted, dropped or set goes through the engine's rule
+// for name boxes, which needs the text as it stood before the edit.
+class TypedTextRule : public QValidator {
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        if (input.contains(u'\u06CC')) {
-            std::u16string text = input.toStdU16String();
-            FoldFarsiYeh(text);
-            input = vb::ToQString(text);
-        }
+    explicit TypedTextRule(QLineEdit* box) : QValidator(box) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { accepted_ = vb::ToText(text); });
+    }
+    State validate(QString& input, int& pos) const override {
+        const BoxEdit edit =
+            EditBoxText(accepted_, vb::ToText(input), static_cast<std::size_t>(std::max(0, pos)));
+        input = vb::ToQString(edit.text);
+        pos = static_cast<int>(edit.cursor);
         return Acceptable;
     }
-};
 
-std::u16string Decimal(std::int32_t value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-}
+private:
+    std::u16string accepted_;
+};
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), data_(std::make_unique<NameData>()) {
+Form1::Form1(QWidget* parent) : vb::Form(parent), data_(std::make_unique<NameData>()) {
     photo_ = std::async(std::launch::async, [] { return QImage(QStringLiteral(":/photo.jpg")); });
     icon_ = std::async(std::launch::async, [] {
         QList<QImage> images;
@@ -102,13 +105,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), data_(std::make_unique<NameData
 Form1::~Form1() = default;
 
 void Form1::createWindow() {
-    setWindowTitle(QStringLiteral("Delvarin Chooser"));
+    setWindowTitle(vb::ToQString(layout::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(vb::Pixels(kClientWidth), vb::Pixels(kClientHeight));
+    setFixedSize(vb::Pixels(layout::kClientWidth), vb::Pixels(layout::kClientHeight));
     // A platform that knows its window frame before the window is shown
-    // reports it once the native window exists, so the outer widths that
-    // start-up reads and sets include it.
+    // reports it once the native window exists.
     winId();
     // Centred for the full width, so the widened window stands centred.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -116,117 +118,130 @@ void Form1::createWindow() {
 }
 
 void Form1::createPictures() {
-    Image1 = keep(Control::Image1, new vb::Label(this));
+    Image1 = make<vb::Label>("Image1");
     Image1->setScaledContents(true);
-    Label4[0] = keep(Control::Label4_0, new vb::Label(this));
-    Label4[1] = keep(Control::Label4_1, new vb::Label(this));
-    Label8 = keep(Control::Label8, new vb::Label(this));
-    Label8->setCursor(Qt::WhatsThisCursor);
-    Line1 = keep(Control::Line1, new vb::Line(this, LayoutOf(Control::Line1).fore, 2));
-    Line2 = keep(Control::Line2, new vb::Line(this, LayoutOf(Control::Line2).fore, 2));
+    Label4[0] = make<vb::Label>("Label4(0)");
+    Label4[1] = make<vb::Label>("Label4(1)");
+    Label8 = make<vb::Label>("Label8");
+    Line1 = make<vb::Line>("Line1", *layout::RowId("Line1").row().fore, layout::kLineWidthPx);
+    Line2 = make<vb::Line>("Line2", *layout::RowId("Line2").row().fore, layout::kLineWidthPx);
 }
 
 void Form1::createNameInputs() {
-    auto box = [this](Control id, bool input) {
-        auto* text = keep(id, new vb::TextBox(this));
-        text->setMaxLength(kBoxLimit);
-        text->setFrame(!input);  // inputs sit borderless inside a framing box
-        if (input) {
-            text->setValidator(new YehFolding(text));
-        } else {
-            text->setEnabled(false);
-            text->setFocusPolicy(Qt::NoFocus);
-        }
-        return text;
-    };
-    Text1 = box(Control::Text1, false);
-    Text2 = box(Control::Text2, true);
-    Text3 = box(Control::Text3, false);
-    Text6 = box(Control::Text6, true);
-    Check1 = keep(Control::Check1, new vb::CheckBox(this));
-    Label1 = keep(Control::Label1, new vb::Label(this));
-    Label2 = keep(Control::Label2, new vb::Label(this));
-    Label13 = keep(Control::Label13, new vb::Label(this));
-    Label14 = keep(Control::Label14, new vb::Label(this));
+    Text1 = make<vb::TextBox>("Text1");
+    Text2 = make<vb::TextBox>("Text2");
+    Text3 = make<vb::TextBox>("Text3");
+    Text6 = make<vb::TextBox>("Text6");
+    for (vb::TextBox* input : {Text2, Text6}) {
+        input->setFrame(false);  // inputs sit borderless inside a framing box
+        input->setValidator(new TypedTextRule(input));
+    }
+    for (vb::TextBox* framing : {Text1, Text3}) {
+        framing->setMaxLength(static_cast<int>(kBoxLimit));
+        framing->setFocusPolicy(Qt::NoFocus);
+    }
+    Check1 = make<vb::CheckBox>("Check1");
+    Label1 = make<vb::Label>("Label1");
+    Label2 = make<vb::Label>("Label2");
+    Label13 = make<vb::Label>("Label13");
+    Label14 = make<vb::Label>("Label14");
 }
 
 void Form1::createChoices() {
-    Frame1 = keep(Control::Frame1, new QFrame(this));
+    Frame1 = make<QFrame>("Frame1");
     Frame1->setFrameShape(QFrame::NoFrame);
-    Option1 = new vb::OptionArray(Frame1, 2);
-    keep(Control::Option1_0, (*Option1)(0));
-    keep(Control::Option1_1, (*Option1)(1));
-    Option2 = new vb::OptionArray(this, 2);
-    keep(Control::Option2_0, (*Option2)(0));
-    keep(Control::Option2_1, (*Option2)(1));
-    Label3 = keep(Control::Label3, new vb::Label(Frame1));
-    Label5 = keep(Control::Label5, new vb::Label(Frame1));
-    Label11 = keep(Control::Label11, new vb::Label(this));
-    Label12 = keep(Control::Label12, new vb::Label(this));
-    Combo1 = keep(Control::Combo1, new vb::ComboBox(this));
+    Option1 = new vb::OptionArray(
+        this, {make<QRadioButton>("Option1(0)"), make<QRadioButton>("Option1(1)")});
+    Option2 = new vb::OptionArray(
+        this, {make<QRadioButton>("Option2(0)"), make<QRadioButton>("Option2(1)")});
+    Label3 = make<vb::Label>("Label3");
+    Label5 = make<vb::Label>("Label5");
+    Label11 = make<vb::Label>("Label11");
+    Label12 = make<vb::Label>("Label12");
+    Combo1 = make<vb::ComboBox>("Combo1");
     for (std::u16string_view group : kPlanetGroupNames) Combo1->addListItem(group);
     Combo1->setCurrentIndex(-1);
-    Combo2 = keep(Control::Combo2, new vb::ComboBox(this));
-    Label6 = keep(Control::Label6, new vb::Label(this));
-    Label7 = keep(Control::Label7, new vb::Label(this));
-    Label9 = keep(Control::Label9, new vb::Label(this));
-    Command2 = keep(Control::Command2, new QPushButton(this));
+    Combo2 = make<vb::ComboBox>("Combo2");
+    Label6 = make<vb::Label>("Label6");
+    Label7 = make<vb::Label>("Label7");
+    Label9 = make<vb::Label>("Label9");
+    Command2 = make<vb::CommandButton>("Command2");
 }
 
 void Form1::createResults() {
-    Label10 = keep(Control::Label10, new vb::Label(this));
-    Text5 = keep(Control::Text5, new vb::MultiLineBox(this));
-    Image2 = keep(Control::Image2, new vb::Label(this));
+    Label10 = make<vb::Label>("Label10");
+    Text5 = make<vb::MultiLineBox>("Text5");
+    Image2 = make<vb::Label>("Image2");
     Image2->setPixmap(QPixmap(QStringLiteral(":/question.gif")));
-    Image2->setCursor(Qt::WhatsThisCursor);
-    Timer1 = new vb::Timer(this, kTimerIntervalMs);
+    Timer1 = new vb::Timer(this, layout::kTimerIntervalMs);
 }
 
 void Form1::applyLayout() {
-    for (const ControlSpec& row : kLayout) {
-        QWidget* w = control(row.id);
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        const layout::ControlRow& row = layout::kRows[i];
+        QWidget* w = controls_[i];
         if (!w) continue;  // the timer has no place on the window
-        if (row.id == Control::Line1 || row.id == Control::Line2) {
-            static_cast<vb::Line*>(w)->setEnds(row.left, row.top, row.width, row.height);
+        w->setObjectName(QString::fromLatin1(row.name.data(), row.name.size()));
+        if (row.kind == Kind::Line) {
+            static_cast<vb::Line*>(w)->setEnds(row.ends);
         } else {
-            w->setGeometry(vb::Pixels(row.left), vb::Pixels(row.top), vb::Pixels(row.width),
-                           vb::Pixels(row.height));
+            const layout::Box& b = row.box;
+            w->setGeometry(vb::Pixels(b.left), vb::Pixels(b.top), vb::Pixels(b.width),
+                           vb::Pixels(b.height));
         }
-        w->setObjectName(QString::fromLatin1(row.name));
         // Set either way, so the look does not hang on the user's locale.
         w->setLayoutDirection(row.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        if (row.back == kTransparent)
-            vb::SetTransparent(w);
-        else if (row.back != kDefaultColour)
-            vb::SetBackColour(w, row.back);
-        if (row.fore != kDefaultColour) vb::SetForeColour(w, row.fore);
+        if (row.transparent) vb::SetTransparent(w);
+        if (row.back) vb::SetBackColour(w, *row.back);
+        if (row.fore) vb::SetForeColour(w, *row.fore);
+        w->setEnabled(row.enabled);
+        if (row.pointer == layout::Pointer::Help) w->setCursor(Qt::WhatsThisCursor);
 
         const QString text = vb::ToQString(row.text);
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
-            label->setText(text);
-            label->setAlignment(AlignmentOf(row.align));
-        } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
-            box->setText(text);
-            box->setAlignment(AlignmentOf(row.align));
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            button->setText(text);
-        } else if (row.id == Control::Text5) {
-            Text5->setTextValue(row.text);
-            QTextOption option = Text5->document()->defaultTextOption();
-            option.setAlignment(AlignmentOf(row.align));
-            option.setTextDirection(Qt::RightToLeft);
-            Text5->document()->setDefaultTextOption(option);
+        switch (row.kind) {
+            case Kind::Label:
+                static_cast<QLabel*>(w)->setText(text);
+                static_cast<QLabel*>(w)->setAlignment(AlignmentOf(row.align));
+                break;
+            case Kind::TextBox:
+                static_cast<QLineEdit*>(w)->setText(text);
+                static_cast<QLineEdit*>(w)->setAlignment(AlignmentOf(row.align));
+                break;
+            case Kind::CommandButton:
+                static_cast<QPushButton*>(w)->setText(text);
+                break;
+            case Kind::ResultBox: {
+                Text5->setTextValue(row.text);
+                QTextOption option = Text5->document()->defaultTextOption();
+                option.setAlignment(AlignmentOf(row.align));
+                option.setTextDirection(Qt::RightToLeft);
+                Text5->document()->setDefaultTextOption(option);
+                break;
+            }
+            case Kind::Timer:
+            case Kind::DropDown:
+            case Kind::Frame:
+            case Kind::OptionButton:
+            case Kind::CheckBox:
+            case Kind::Picture:
+            case Kind::Line:
+                break;
         }
     }
     applyFonts();
     // Earlier rows lie in front: raise from the back row to the front one.
-    for (auto it = kLayout.rbegin(); it != kLayout.rend(); ++it)
-        if (QWidget* w = control(it->id)) w->raise();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (*it) (*it)->raise();
 
     // Screen readers announce each input by the caption beside it.
     Text2->setAccessibleName(Label1->text());
     Text6->setAccessibleName(Label2->text());
     Check1->setAccessibleName(Label2->text());
+    for (QWidget* prefix : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Check1),
+                            static_cast<QWidget*>(Label2)}) {
+        prefix->setAccessibleDescription(vb::ToQString(kPrefixKeyHint));
+        prefix->setToolTip(vb::ToQString(kPrefixKeyHint));
+    }
     (*Option2)(0)->setAccessibleName(Label11->text());
     (*Option2)(1)->setAccessibleName(Label12->text());
     (*Option1)(0)->setAccessibleName(Label3->text());
@@ -238,35 +253,52 @@ void Form1::applyLayout() {
 }
 
 void Form1::applyFonts() {
-    for (const ControlSpec& row : kLayout) {
-        QWidget* w = control(row.id);
-        if (!w || row.face == Face::None) continue;
-        QFont font(FamilyOf(row.face));
-        font.setPointSizeF(row.points);
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        const layout::ControlRow& row = layout::kRows[i];
+        QWidget* w = controls_[i];
+        if (!w || !row.font) continue;
+        QFont font(FamilyOf(row.font->face));
+        font.setPointSizeF(row.font->points);
         font.setWeight(QFont::Normal);
         // Resetting first makes a control resolve the face afresh, as it must
         // once the face has been registered.
         w->setFont(QFont());
         w->setFont(font);
     }
+    QFont messages(kFaceName);
+    messages.setPointSizeF(layout::kPersian975.points);
+    vb::SetMessageFont(messages);
 }
 
 void Form1::applyTabOrder() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& row : kLayout) {
-        QWidget* w = control(row.id);
-        if (!w || row.tabIndex == kNoTab) continue;
-        const bool takesFocus = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                                qobject_cast<QLineEdit*>(w) || row.id == Control::Text5;
-        if (takesFocus)
-            order.push_back(&row);
-        else
-            w->setFocusPolicy(Qt::NoFocus);
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        const layout::ControlRow& row = layout::kRows[i];
+        QWidget* w = controls_[i];
+        if (!w || !row.tabIndex) continue;
+        switch (row.kind) {
+            case Kind::DropDown:
+            case Kind::OptionButton:
+            case Kind::TextBox:
+            case Kind::ResultBox:
+            case Kind::CommandButton:
+            case Kind::CheckBox:
+                order.push_back(i);
+                break;
+            case Kind::Timer:
+            case Kind::Frame:
+            case Kind::Label:
+            case Kind::Picture:
+            case Kind::Line:
+                w->setFocusPolicy(Qt::NoFocus);
+                break;
+        }
     }
-    std::sort(order.begin(), order.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return *layout::kRows[a].tabIndex < *layout::kRows[b].tabIndex;
+    });
     for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(control(order[i - 1]->id), control(order[i]->id));
+        setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
 }
 
 void Form1::connectHandlers() {
@@ -275,15 +307,24 @@ void Form1::connectHandlers() {
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(Text6, &QLineEdit::textChanged, this, &Form1::Text6_Change);
     connect(Label2, &vb::Label::clicked, this, &Form1::Label2_Click);
+    connect(new QShortcut(kPrefixKey, this), &QShortcut::activated, this, &Form1::Label2_Click);
     connect(Label3, &vb::Label::clicked, this, &Form1::Label3_Click);
     connect(Label5, &vb::Label::clicked, this, &Form1::Label5_Click);
     connect(Label11, &vb::Label::clicked, this, &Form1::Label11_Click);
     connect(Label12, &vb::Label::clicked, this, &Form1::Label12_Click);
     connect(Option2, &vb::OptionArray::clicked, this, &Form1::Option2_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    // Enter in a name box asks for the list, as the button does.
+    connect(Text2, &QLineEdit::returnPressed, Command2, &QPushButton::click);
+    connect(Text6, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Image2, &vb::Label::clicked, this, &Form1::Image2_Click);
     connect(Label8, &vb::Label::clicked, this, &Form1::Label8_Click);
+    // A window manager draws its frame only once the window is up; the full
+    // width is the design's client area with that frame.
+    connect(this, &vb::Form::frameChanged, this, [this] {
+        FullWidth = static_cast<std::int32_t>(std::lround(layout::kClientWidth + frameWidth()));
+    });
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -293,7 +334,7 @@ void Form1::showEvent(QShowEvent* event) {
         for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
         setWindowIcon(icon);
     }
-    QWidget::showEvent(event);
+    vb::Form::showEvent(event);
 }
 
 void Form1::Form_Load() {
@@ -303,12 +344,12 @@ void Form1::Form_Load() {
     Option1->select(1);
     Check1->setValue(0);
     Check1->setEnabled(false);
-    vb::SetBackColour(Text3, vb::kButtonFace);
-    vb::SetBackColour(Text6, vb::kButtonFace);
+    vb::SetBackColour(Text3, layout::kButtonFace);
+    vb::SetBackColour(Text6, layout::kButtonFace);
     Text6->setEnabled(false);
     Label9->setCaption(u"");
-    FullWidth = static_cast<std::int32_t>(std::lround(vb::OuterWidth(this)));
-    vb::SetOuterWidth(this, kNarrowWidth);
+    FullWidth = static_cast<std::int32_t>(std::lround(outerWidth()));
+    setOuterWidth(layout::kNarrowWidth);
     Label13->setCaption(u"");
     Label14->setCaption(u"");
     ReadData(*data_);
@@ -348,25 +389,25 @@ void Form1::Combo2_Click() {
 
 void Form1::Text2_Change() {
     const bool convertLetters = !Option1->value(0);
-    Label13->setCaption(Decimal(GetAbjad(Text2->textValue(), convertLetters)));
+    Label13->setCaption(ValueText(Text2->textValue(), convertLetters));
 }
 
 void Form1::Text6_Change() {
     const bool convertLetters = !Option1->value(0);
-    Label14->setCaption(Decimal(GetAbjad(Text6->textValue(), convertLetters)));
+    Label14->setCaption(ValueText(Text6->textValue(), convertLetters));
 }
 
 void Form1::Label2_Click() {
     if (Check1->value() == 1) {
-        vb::SetBackColour(Text3, vb::kButtonFace);
-        vb::SetBackColour(Text6, vb::kButtonFace);
+        vb::SetBackColour(Text3, layout::kButtonFace);
+        vb::SetBackColour(Text6, layout::kButtonFace);
         Text6->setEnabled(false);
         Check1->setValue(0);
         Text2->setFocus();
         Label14->setCaption(u"");
     } else {
-        vb::SetBackColour(Text3, vb::kLightYellow);
-        vb::SetBackColour(Text6, vb::kLightYellow);
+        vb::SetBackColour(Text3, layout::kLightYellow);
+        vb::SetBackColour(Text6, layout::kLightYellow);
         Text6->setEnabled(true);
         Check1->setValue(1);
         Text6->setFocus();
@@ -395,12 +436,12 @@ void Form1::Option2_Click(int) {}
 
 void Form1::Command2_Click() {
     if (!CheckComplete()) return;
-    const float width = static_cast<float>(vb::OuterWidth(this));
+    const float width = static_cast<float>(outerWidth());
     if (static_cast<double>(width) != FullWidth) {
         for (float counter = width; counter <= static_cast<float>(FullWidth - 1);
-             counter += kWideningStep)
-            vb::SetOuterWidth(this, static_cast<float>(vb::OuterWidth(this)) + kWideningStep);
-        vb::SetOuterWidth(this, FullWidth);
+             counter += layout::kWideningStep)
+            setOuterWidth(static_cast<float>(outerWidth()) + layout::kWideningStep);
+        setOuterWidth(FullWidth);
     }
     Timer1->setEnabled(true);
 }
@@ -428,44 +469,37 @@ vb::Boolean Form1::CheckComplete() {
 
 void Form1::MakeNameList() {
     vb::SetMousePointer(vb::kHourglass);
-    vb::SetBackColour(Text5, vb::kButtonFace);
+    vb::SetBackColour(Text5, layout::kButtonFace);
     Text5->setEnabled(false);
 
-    const std::u16string mother = Text2->textValue();
-    const std::u16string prefix = Text6->textValue();
-    const std::u16string chosen = Combo2->list(Combo2->listIndex());
-    std::vector<std::u16string> labels;
-    for (int i = 0; i < Combo2->listCount(); ++i) labels.push_back(Combo2->list(i));
-    const std::vector<std::u16string_view> labelViews(labels.begin(), labels.end());
-
-    NameListRequest request;
-    request.convertLetters = !Option1->value(0);
-    request.mother = mother;
-    request.prefix = prefix;
-    request.prefixInUse = Check1->value() != 0;
-    request.boy = Option2->value(0) != 0;
-    request.chosenLabel = chosen;
-    request.groupLabels = labelViews;
-    const NameList list = delvarin::MakeNameList(*data_, request);
-
+    PlanetChoice planets{Combo2->list(Combo2->listIndex()), {}};
+    for (int i = 0; i < Combo2->listCount(); ++i) planets.entries.push_back(Combo2->list(i));
+    const NameList list = delvarin::MakeNameList(*data_, {
+                                                             .convertLetters = !Option1->value(0),
+                                                             .mother = Text2->textValue(),
+                                                             .prefix = Text6->textValue(),
+                                                             .prefixInUse = Check1->value() != 0,
+                                                             .boy = Option2->value(0) != 0,
+                                                             .planets = std::move(planets),
+                                                         });
     switch (list.status) {
         case NameListStatus::Made:
             showList(list.text);
             break;
         case NameListStatus::PlanetNotFound:
+        case NameListStatus::ValueTooLarge:
             vb::MsgBox(this, NameListMessage(list.status));
             break;
     }
     vb::SetMousePointer(vb::kDefaultPointer);
-    vb::SetBackColour(Text5, vb::kLightYellow);
+    vb::SetBackColour(Text5, layout::kLightYellow);
     Text5->setEnabled(true);
     Text5->scrollToTop();
 }
 
 // Writes the list ten lines at a time, showing the box after the first line
 // and after every tenth, so a parent sees it grow.
-void Form1::showList(const std::u16string& text) {
-    const std::u16string_view all = text;
+void Form1::showList(std::u16string_view all) {
     Text5->setTextValue(u"");
     std::size_t written = 0;
     std::size_t at = 0;
@@ -473,7 +507,7 @@ void Form1::showList(const std::u16string& text) {
         const std::size_t end = all.find(u"\r\n", at);
         if (end == std::u16string_view::npos) break;
         at = end + 2;
-        if (k % kRepaintEvery == 0) {
+        if (k % layout::kRepaintEvery == 0) {
             Text5->appendText(all.substr(written, at - written));
             written = at;
             Text5->refresh();

@@ -5,29 +5,30 @@
 #include <QImage>
 #include <QList>
 #include <QPushButton>
-#include <QWidget>
 
 #include <array>
 #include <future>
 #include <memory>
 
-#include "form1_layout.h"
+#include "layout.h"
 #include "read_data.h"
 #include "toolkit.h"
 
 namespace delvarin {
 
-// The one window. The left column takes the inputs: the mother's name
-// (Text2, its value in Label13), the prefix switched by Label2 (Text6, value
-// in Label14, Check1 mirroring the switch), the gender (Option2 with the
-// labels Label11, Label12), the letter table (Option1 with Label3, Label5) and
-// the planet group and planet (Combo1, Combo2, the planet's description in
-// Label9). Command2 asks the engine's CheckComplete, widens the window to
-// uncover the result box and arms Timer1; its tick calls MakeNameList, which
-// hands the inputs to the engine once and writes the list into Text5 ten
-// lines at a time. Form_Load brings everything to its starting state before
-// the window is first shown.
-class Form1 : public QWidget {
+// The one window. Its controls are made from the rows of layout.h. The left
+// column takes the inputs: the mother's name (Text2, its value in Label13),
+// the prefix switched by Label2 or Alt+P (Text6, value in Label14, Check1
+// mirroring the switch), the gender (Option2 with the labels Label11,
+// Label12), the letter table (Option1 with Label3, Label5) and the planet
+// group and planet (Combo1, Combo2, the planet's description in Label9).
+// Handlers read the controls, ask the engine and write the controls back:
+// Command2 (or Enter in a name box) asks the engine's CheckComplete, widens
+// the window to uncover the result box and arms Timer1; its tick calls
+// MakeNameList, which hands the inputs to the engine once, answers every
+// status, and writes the list into Text5 ten lines at a time. Form_Load
+// brings everything to its starting state before the window is first shown.
+class Form1 : public vb::Form {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -57,10 +58,10 @@ public:
     vb::Boolean CheckComplete();
     void MakeNameList();
 
-    // The full outer width in twips, kept before the window is narrowed.
+    // The full outer width in twips: the design's client area and the frame.
     std::int32_t FullWidth = 0;
     const NameData& nameData() const { return *data_; }
-    QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
+    QWidget* control(layout::RowId id) const { return controls_[id.index]; }
 
     vb::Timer* Timer1 = nullptr;
     vb::ComboBox* Combo1 = nullptr;
@@ -74,7 +75,7 @@ public:
     vb::TextBox* Text6 = nullptr;
     vb::MultiLineBox* Text5 = nullptr;
     vb::CheckBox* Check1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    vb::CommandButton* Command2 = nullptr;
     vb::Label* Label1 = nullptr;
     vb::Label* Label2 = nullptr;
     vb::Label* Label3 = nullptr;
@@ -107,15 +108,18 @@ private:
     void applyFonts();
     void applyTabOrder();
     void connectHandlers();
-    void showList(const std::u16string& text);
-    // Files a new control under its row of the layout table.
-    template <class W>
-    W* keep(Control id, W* control) {
-        controls_[static_cast<std::size_t>(id)] = control;
-        return control;
+    void showList(std::u16string_view text);
+    // Makes the control of a row, inside the window or Frame1 as the row
+    // says, and files it under that row.
+    template <class W, class... Args>
+    W* make(layout::RowId id, Args&&... args) {
+        QWidget* parent = id.row().inFrame ? static_cast<QWidget*>(Frame1) : this;
+        auto* w = new W(parent, std::forward<Args>(args)...);
+        controls_[id.index] = w;
+        return w;
     }
 
-    std::array<QWidget*, kControlCount> controls_{};
+    std::array<QWidget*, layout::kRows.size()> controls_{};
     std::unique_ptr<NameData> data_;
     // The photograph and the icon decode on another core while the controls
     // are built; they are put in place before the window is first painted.

@@ -1,18 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 #include "form1.h"
 #include "self_check.h"
 
+namespace {
+
+// What Qt says while it opens the display, held back: without one it would
+// print several lines and abort, and a parent needs one plain sentence.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage> held;
+QtMessageHandler defaultHandler = nullptr;
+
+void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(
+            "delvarin-chooser needs a graphical desktop, and no display answers here "
+            "(DISPLAY, WAYLAND_DISPLAY)\n",
+            stderr);
+        std::_Exit(1);
+    }
+    Q_UNUSED(context);
+    held.push_back({type, text});
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    defaultHandler = qInstallMessageHandler(HoldWhileOpening);
     QApplication app(argc, argv);
+    qInstallMessageHandler(defaultHandler);
+    for (const HeldMessage& m : held) defaultHandler(m.type, QMessageLogContext(), m.text);
+
     QApplication::setApplicationName(QStringLiteral("delvarin-chooser"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Delvarin Chooser"));
+    // Named for the desktop entry, so docks and Wayland find its icon. No
+    // display name: Qt would append it to every title, "Salam" included.
+    QGuiApplication::setDesktopFileName(QStringLiteral("delvarin-chooser"));
 
     delvarin::Form1 form;
     form.Form_Load();
     form.show();
-    if (delvarin::SelfCheckRequested()) {
+    if (delvarin::WidthCheckRequested()) {
+        delvarin::ReportWidthsWhenFramed(&form);
+    } else if (delvarin::SelfCheckRequested()) {
         int loaded = 0;
         for (int i = 0; i <= delvarin::NameTable::kLastSlot; ++i)
             loaded += !form.nameData().names.name(i).empty();

@@ -2,6 +2,16 @@
 #include "platform.h"
 
 #include <QChar>
+#include <QGuiApplication>
+#include <QWindow>
+
+#if DELVARIN_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -76,6 +86,35 @@ bool FontNamesHold(const QStringList& installedNames, const QString& face) {
 
 QString ProgramFilePath(const QString& folder, const QString& fileName) {
     return folder.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
+}
+
+std::optional<int> NativeFrameWidth(const QWindow* window) {
+#if DELVARIN_HAVE_XCB
+    // The offscreen platform answers as X11 too, with no connection.
+    if (!window || QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return std::nullopt;
+    const char name[] = "_NET_FRAME_EXTENTS";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name),
+                              nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE) return std::nullopt;
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> extents(
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), atom->atom,
+                             XCB_ATOM_CARDINAL, 0, 4),
+            nullptr),
+        &std::free);
+    if (!extents || xcb_get_property_value_length(extents.get()) < 16) return std::nullopt;
+    const auto* sides = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+    return static_cast<int>(sides[0] + sides[1]);  // left, right, top, bottom
+#else
+    (void)window;
+    return std::nullopt;
+#endif
 }
 
 // Hosts under the reserved .example domain until the project's own site is up;

@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <optional>
 #include <string_view>
+
+class QWindow;
 
 namespace delvarin {
 
@@ -26,6 +29,11 @@ bool FontNamesHold(const QStringList& installedNames, const QString& face);
 
 // The program's folder, a separator unless it already ends in one, the file.
 QString ProgramFilePath(const QString& folder, const QString& fileName);
+
+// The left and right borders that the window manager draws around `window`,
+// together, in device pixels, where the platform tells them exactly (an X11
+// window manager's _NET_FRAME_EXTENTS); nothing elsewhere.
+std::optional<int> NativeFrameWidth(const QWindow* window);
 
 // The two web addresses of the window: an article on the project's blog and
 // the project's home page.

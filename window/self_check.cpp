@@ -6,10 +6,14 @@
 #include <QFontInfo>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+
+#include "form1.h"
 
 namespace delvarin {
 namespace {
@@ -44,6 +48,27 @@ void ReportWhenShown(QWidget* window, int names) {
                     ResidentKib(), names, face.toUtf8().constData());
         std::fflush(stdout);
         QApplication::quit();
+    });
+}
+
+bool WidthCheckRequested() {
+    const char* check = std::getenv("DELVARIN_SELF_CHECK");
+    return check && std::strcmp(check, "widths") == 0;
+}
+
+void ReportWidthsWhenFramed(Form1* form) {
+    constexpr int kFramingMs = 1000;
+    constexpr int kWideningMs = 300;
+    QTimer::singleShot(kFramingMs, form, [form] {
+        const QMargins m = form->windowHandle()->frameMargins();
+        const int frame = m.left() + m.right();
+        std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, form->width() + frame);
+        form->setOuterWidth(form->FullWidth);
+        QTimer::singleShot(kWideningMs, form, [form] {
+            std::printf("wide-client-px %d\n", form->width());
+            std::fflush(stdout);
+            QApplication::quit();
+        });
     });
 }
 

@@ -13,4 +13,13 @@ namespace delvarin {
 bool SelfCheckRequested();
 void ReportWhenShown(QWidget* window, int names);
 
+class Form1;
+
+// DELVARIN_SELF_CHECK=widths instead reports, once the window manager has had
+// time to frame the window, the frame and the narrowed outer width, then
+// widens the window as a request does and reports its client width: the
+// desktop check reads them where no outside tool can (Wayland).
+bool WidthCheckRequested();
+void ReportWidthsWhenFramed(Form1* form);
+
 }  // namespace delvarin

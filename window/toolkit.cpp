@@ -4,17 +4,23 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+
+#include "platform.h"
 
 namespace delvarin::vb {
 namespace {
@@ -23,12 +29,18 @@ constexpr std::array<QPalette::ColorGroup, 3> kAllGroups{QPalette::Active, QPale
                                                          QPalette::Disabled};
 constexpr std::array<QPalette::ColorGroup, 2> kEnabledGroups{QPalette::Active, QPalette::Inactive};
 
-constexpr std::u16string_view kApplicationTitle = u"Delvarin Chooser";
-
 MessageBoxShower& Shower() {
     static MessageBoxShower shower;
     return shower;
 }
+
+QFont& MessageFont() {
+    static QFont font;
+    return font;
+}
+
+// Room beside a title for the title bar's own buttons.
+constexpr int kTitleBarButtonsPx = 120;
 
 void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     QMessageBox box(owner);
@@ -36,12 +48,34 @@ void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     box.setText(call.text);
     box.setIcon(call.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
-    if (call.text.isRightToLeft()) {
-        box.setLayoutDirection(Qt::RightToLeft);
-        if (owner) box.setFont(owner->font());
+    box.setFont(MessageFont());
+    if (call.text.isRightToLeft()) box.setLayoutDirection(Qt::RightToLeft);
+    // The box sizes itself to its text; a short text would cut the title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titlePx = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                                .horizontalAdvance(call.title) +
+                            kTitleBarButtonsPx;
+        grid->addItem(new QSpacerItem(titlePx, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
 }
+
+// The normal pointer while a message is up, the busy one again after.
+class NormalPointer {
+public:
+    NormalPointer() : busy_(QGuiApplication::overrideCursor() != nullptr) {
+        if (busy_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalPointer() {
+        if (busy_) QGuiApplication::restoreOverrideCursor();
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+private:
+    bool busy_;
+};
 
 }  // namespace
 
@@ -133,15 +167,6 @@ MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-std::u16string MultiLineBox::textValue() const {
-    std::u16string text;
-    for (char16_t c : ToText(toPlainText())) {
-        if (c == u'\n') text += u'\r';
-        text += c;
-    }
-    return text;
-}
-
 namespace {
 // The document holds paragraphs: a CR LF pair is one paragraph break.
 QString WithoutCarriageReturns(std::u16string_view value) {
@@ -152,11 +177,13 @@ QString WithoutCarriageReturns(std::u16string_view value) {
 }  // namespace
 
 void MultiLineBox::setTextValue(std::u16string_view value) {
+    text_ = value;
     sizeStale_ = false;
     setPlainText(WithoutCarriageReturns(value));
 }
 
 void MultiLineBox::appendText(std::u16string_view value) {
+    text_ += value;
     {
         const QSignalBlocker quiet(document()->documentLayout());
         QTextCursor cursor(document());
@@ -208,14 +235,32 @@ void MultiLineBox::scrollToTop() {
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
-OptionArray::OptionArray(QWidget* parent, int members) : QObject(parent) {
+OptionArray::OptionArray(QObject* parent, std::array<QRadioButton*, 2> members)
+    : QObject(parent), buttons_(members) {
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
-    for (int i = 0; i < members && i < static_cast<int>(buttons_.size()); ++i) {
-        buttons_[static_cast<std::size_t>(i)] = new QRadioButton(parent);
-        group->addButton(buttons_[static_cast<std::size_t>(i)], i);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        group->addButton(buttons_[i], static_cast<int>(i));
+        connect(buttons_[i], &QAbstractButton::toggled, this, &OptionArray::followSelection);
     }
     connect(group, &QButtonGroup::idClicked, this, &OptionArray::clicked);
+    followSelection();
+}
+
+void OptionArray::followSelection() {
+    const bool none = !buttons_[0]->isChecked() && !buttons_[1]->isChecked();
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const bool stop = none ? i == 0 : buttons_[i]->isChecked();
+        buttons_[i]->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 Timer::Timer(QObject* parent, int intervalMs) : QTimer(parent) {
@@ -234,12 +279,12 @@ Line::Line(QWidget* parent, Colour colour, int widthPx)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::setEnds(int x1, int y1, int x2, int y2) {
+void Line::setEnds(const layout::Ends& e) {
     const int half = widthPx_ / 2;
-    if (x1 == x2)
-        setGeometry(Pixels(x1) - half, Pixels(y1), widthPx_, Pixels(y2) - Pixels(y1));
+    if (e.x1 == e.x2)
+        setGeometry(Pixels(e.x1) - half, Pixels(e.y1), widthPx_, Pixels(e.y2) - Pixels(e.y1));
     else
-        setGeometry(Pixels(x1), Pixels(y1) - half, Pixels(x2) - Pixels(x1), widthPx_);
+        setGeometry(Pixels(e.x1), Pixels(e.y1) - half, Pixels(e.x2) - Pixels(e.x1), widthPx_);
 }
 
 void Line::paintEvent(QPaintEvent*) {
@@ -249,24 +294,61 @@ void Line::paintEvent(QPaintEvent*) {
 
 void MsgBox(QWidget* owner, std::u16string_view text, MessageIcon icon, const QString& title) {
     const MessageBoxCall call{ToQString(text),
-                              title.isEmpty() ? ToQString(kApplicationTitle) : title, icon};
+                              title.isEmpty() ? ToQString(layout::kWindowTitle) : title, icon};
+    const NormalPointer pointer;
     if (Shower())
         Shower()(owner, call);
     else
         ShowRealMessageBox(owner, call);
 }
 
+void SetMessageFont(const QFont& font) {
+    MessageFont() = font;
+}
+
 void SetMessageBoxShower(MessageBoxShower shower) {
     Shower() = std::move(shower);
 }
 
-double OuterWidth(const QWidget* window) {
-    return Twips(window->frameGeometry().width());
+Form::Form(QWidget* parent) : QWidget(parent) {}
+
+int Form::clientPixels(double outerTwips) const {
+    return std::max(1, static_cast<int>(std::lround(outerTwips / kTwipsPerPixel - framePx_)));
 }
 
-void SetOuterWidth(QWidget* window, double twips) {
-    const int frame = window->frameGeometry().width() - window->width();
-    window->setFixedWidth(Pixels(twips) - frame);
+double Form::outerWidth() const {
+    if (askedTwips_ >= 0 && width() == clientPixels(askedTwips_)) return askedTwips_;
+    return (width() + framePx_) * kTwipsPerPixel;
+}
+
+void Form::setOuterWidth(double twips) {
+    askedTwips_ = twips;
+    setFixedWidth(clientPixels(twips));
+}
+
+bool Form::event(QEvent* event) {
+    // The frame shows up with no event of its own (a move under some window
+    // managers, an activation or nothing at all under others), so it is
+    // looked for at every event; the platform answers from its cache.
+    followFrame();
+    return QWidget::event(event);
+}
+
+void Form::followFrame() {
+    const QWindow* window = windowHandle();
+    if (!window) return;
+    const QMargins margins = window->frameMargins();
+    if (margins == margins_) return;
+    margins_ = margins;
+    // Qt gives the frame in whole logical pixels; at a scale of 2 a border of
+    // one device pixel would count as two.
+    const auto native = NativeFrameWidth(window);
+    const double framePx = native ? *native / window->devicePixelRatio()
+                                  : static_cast<double>(margins.left() + margins.right());
+    if (framePx == framePx_) return;
+    framePx_ = framePx;
+    if (askedTwips_ >= 0) setFixedWidth(clientPixels(askedTwips_));
+    emit frameChanged();
 }
 
 void SetMousePointer(int pointer) {

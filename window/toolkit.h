@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A thin layer that lets the form speak in twips, 32-bit colour values,
-// 16-bit booleans and click events, as its controls were first described,
-// while Qt does the drawing.
+// vb: the classic form toolkit's vocabulary (twips, 32-bit colour values,
+// 16-bit booleans, click events, modal message boxes) spoken over Qt Widgets,
+// so the form reads as it was designed while Qt does the drawing.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +20,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "layout.h"
 
 namespace delvarin::vb {
 
@@ -35,16 +38,7 @@ inline constexpr Boolean ToBoolean(bool b) {
     return b ? kTrue : kFalse;
 }
 
-// 32-bit colours: RGB with red in the low byte, or a system colour marked by
-// the top bit.
-using Colour = std::uint32_t;
-inline constexpr Colour kLightYellow = 0x00C0FFFF;
-inline constexpr Colour kDarkRed = 0x000000C0;
-inline constexpr Colour kRed = 0x000000FF;
-inline constexpr Colour kWhite = 0x00FFFFFF;
-inline constexpr Colour kActiveBorder = 0x8000000A;
-inline constexpr Colour kButtonFace = 0x8000000F;
-inline constexpr Colour kWindowText = 0x80000008;
+using layout::Colour;
 QColor ToQColor(Colour colour, const QPalette& palette);
 
 // Sets the colour behind a control's text (or the control itself), in every
@@ -101,13 +95,13 @@ public:
     void setTextValue(std::u16string_view value) { setText(ToQString(value)); }
 };
 
-// The multi-line result box. Its text uses CR LF line ends, as the list text
-// does; the document underneath holds paragraphs.
+// The multi-line result box. It holds its text exactly as set, CR LF line
+// ends and all; the document underneath shows each line as a paragraph.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit MultiLineBox(QWidget* parent);
-    std::u16string textValue() const;
+    const std::u16string& textValue() const { return text_; }
     void setTextValue(std::u16string_view value);
     void appendText(std::u16string_view value);
     // Shows the current text at once, inside a running handler.
@@ -124,6 +118,7 @@ private:
     void updateSize();
     bool endInView() const;
 
+    std::u16string text_;
     // Appended text is laid out at once, but the box is told its new size
     // only when that size can show: telling it at every append re-lays the
     // visible lines each time, which made a long list several times slower
@@ -131,11 +126,13 @@ private:
     bool sizeStale_ = false;
 };
 
-// Option buttons that form one group of their own.
+// Two option buttons that form a group of their own. As in the classic
+// toolkit, the group is one stop of the tab order: its selected member, or
+// its first while none is selected; the arrow keys move within it.
 class OptionArray : public QObject {
     Q_OBJECT
 public:
-    OptionArray(QWidget* parent, int members);
+    OptionArray(QObject* parent, std::array<QRadioButton*, 2> members);
     QRadioButton* operator()(int index) const {
         return buttons_.at(static_cast<std::size_t>(index));
     }
@@ -146,7 +143,21 @@ signals:
     void clicked(int index);
 
 private:
-    std::array<QRadioButton*, 2> buttons_{};
+    void followSelection();
+
+    std::array<QRadioButton*, 2> buttons_;
+};
+
+// A command button whose caption reads in the button's own direction: Qt
+// lays a button's text out in the application's, which put the leading
+// "««" of a Persian caption at its end.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A check box with the values 0 (unchecked) and 1 (checked).
@@ -174,7 +185,7 @@ class Line : public QWidget {
     Q_OBJECT
 public:
     Line(QWidget* parent, Colour colour, int widthPx);
-    void setEnds(int x1, int y1, int x2, int y2);
+    void setEnds(const layout::Ends& ends);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -184,8 +195,40 @@ private:
     int widthPx_;
 };
 
+// A top-level window whose outer width, borders included, is the one asked
+// for. A window manager tells the frame it draws only once the window is up,
+// so the width asked for is kept, and kept true whenever the frame changes.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    // Twips, frame included: the width last asked for while the window keeps
+    // it, so steps of 100 twips stay exact in spite of whole pixels.
+    double outerWidth() const;
+    void setOuterWidth(double twips);
+    // Left and right borders together, in twips; 0 until the platform tells.
+    double frameWidth() const { return framePx_ * kTwipsPerPixel; }
+signals:
+    void frameChanged();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void followFrame();
+    int clientPixels(double outerTwips) const;
+
+    QMargins margins_;
+    // In logical pixels; a fraction where the screen is scaled and the
+    // frame's device pixels do not divide evenly.
+    double framePx_ = 0;
+    double askedTwips_ = -1;
+};
+
 // Modal message boxes: one OK button, the application title unless one is
-// given, no icon or the critical icon.
+// given, no icon or the critical icon. Shown with the normal pointer, even
+// over a busy window, in the face set by SetMessageFont and wide enough for
+// the whole title.
 enum class MessageIcon { None, Critical };
 struct MessageBoxCall {
     QString text;
@@ -195,14 +238,10 @@ struct MessageBoxCall {
 using MessageBoxShower = std::function<void(QWidget* owner, const MessageBoxCall&)>;
 void MsgBox(QWidget* owner, std::u16string_view text, MessageIcon icon = MessageIcon::None,
             const QString& title = {});
+void SetMessageFont(const QFont& font);
 // Routes every message box through `shower`; tests record them this way. An
 // empty shower restores the real boxes.
 void SetMessageBoxShower(MessageBoxShower shower);
-
-// The window's outer width in twips: the client width plus the frame that
-// the platform reports. Setting it keeps the left edge.
-double OuterWidth(const QWidget* window);
-void SetOuterWidth(QWidget* window, double twips);
 
 // Mouse pointers of the whole program: 11 busy, 0 default.
 inline constexpr int kHourglass = 11;

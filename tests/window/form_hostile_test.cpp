@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "abjad.h"
 #include "name_list.h"
 #include "planets.h"
 #include "window_fixture.h"
@@ -19,14 +18,8 @@ namespace {
 
 using test::WindowTest;
 
-// Values every box text the way the window's labels do under the default
-// (convert) table.
-QString ValueOf(const QString& text) {
-    return QString::number(GetAbjad(text.toStdU16String(), true));
-}
-
 // A thousand letters with distinct values, so a 21st character would show
-// in the value.
+// in the value: the first 17 are worth 405, the first 20 795.
 QString ThousandLetters() {
     const QString cycle = QStringLiteral("ابجدهوزحطيكلمنسعفصقرشتثخذضظغ");
     QString text;
@@ -47,44 +40,36 @@ void PasteInto(QWidget* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Lines "name (value)" each ended by CR LF, then "- - -" with no line end.
-testing::AssertionResult WellFormedList(const std::u16string& list) {
+// One line per name, each "prefix name (digits)" ended by CR LF, then
+// "- - -" with no line end.
+testing::AssertionResult WellFormedList(const std::u16string& list, const QString& shownPrefix,
+                                        qsizetype names) {
     const QStringList lines = vb::ToQString(list).split(QStringLiteral("\r\n"));
-    if (lines.size() < 2) return testing::AssertionFailure() << "no name lines";
+    if (lines.size() != names + 1)
+        return testing::AssertionFailure() << lines.size() - 1 << " lines for " << names;
     if (lines.back() != QStringLiteral("- - -"))
         return testing::AssertionFailure() << "ends " << lines.back().toStdString();
-    static const QRegularExpression line(QStringLiteral("^([^\\r\\n()]+) \\((\\d+)\\)$"));
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        const auto match = line.match(lines[i]);
-        if (!match.hasMatch())
+    const QRegularExpression line(QStringLiteral("^%1[^\\r\\n\\x{2028}\\x{2029}()]+ \\(\\d+\\)$")
+                                      .arg(QRegularExpression::escape(shownPrefix)));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (!line.match(lines[i]).hasMatch())
             return testing::AssertionFailure() << "line " << i << ": " << lines[i].toStdString();
-        if (match.captured(2) != ValueOf(match.captured(1)))
-            return testing::AssertionFailure() << "line " << i << " misvalued";
-    }
     return testing::AssertionSuccess();
 }
 
 class Hostile : public WindowTest {
 protected:
-    // Picks a planet group as a user does: the list's click event runs.
-    void pickGroup(int group) {
-        form->Combo1->setCurrentIndex(group);
-        emit form->Combo1->activated(group);
-    }
     // A son under the Sun: the list is short and the request always valid.
     void sonUnderTheSun() {
         click(form->Label11);
         pickGroup(1);
     }
-    std::u16string sunListFor(std::u16string_view mother) {
-        const PlanetGroup g = *PlanetGroupEntries(1);
-        NameListRequest r;
-        r.mother = mother;
-        r.boy = true;
-        r.convertLetters = true;
-        r.chosenLabel = g.labels[static_cast<std::size_t>(g.selected)];
-        r.groupLabels = g.labels;
-        return delvarin::MakeNameList(form->nameData(), r).text;
+    NameList sunList(std::u16string mother, std::u16string prefix, bool prefixInUse) {
+        return delvarin::MakeNameList(form->nameData(), {.mother = std::move(mother),
+                                                         .prefix = std::move(prefix),
+                                                         .prefixInUse = prefixInUse,
+                                                         .boy = true,
+                                                         .planets = GroupChoice(1)});
     }
 };
 
@@ -131,7 +116,7 @@ TEST_P(HostileFlood, KeepsTwentyUnitsAndValuesThem) {
     enter(box, thousand);
     EXPECT_EQ(box->text().size(), 20);
     EXPECT_EQ(box->text(), "سيد" + thousand.left(17));
-    EXPECT_EQ(caption(value), ValueOf("سيد" + thousand.left(17)));
+    EXPECT_EQ(caption(value), "479");
 
     // Replacing the whole text keeps the first twenty of the flood.
     box->selectAll();
@@ -139,7 +124,6 @@ TEST_P(HostileFlood, KeepsTwentyUnitsAndValuesThem) {
     EXPECT_EQ(box->text().size(), 20);
     EXPECT_EQ(box->text(), thousand.left(20));
     EXPECT_EQ(caption(value), "795");
-    EXPECT_EQ(caption(value), ValueOf(thousand.left(20)));
 
     // A full box takes nothing more.
     box->end(false);
@@ -161,6 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Hostile, HostileFlood,
 struct MarkCase {
     std::string name;
     QString mark;
+    bool kept;  // a box keeps it: it changes nothing about how a line reads
 };
 void PrintTo(const MarkCase& c, std::ostream* os) {
     *os << c.name;
@@ -176,65 +161,89 @@ std::vector<MarkCase> Marks() {
         return QString::number(c, 16).rightJustified(4, u'0').toUpper();
     };
     for (char16_t c = 0x01; c <= 0x1F; ++c)
-        marks.push_back({"ControlU" + hex(c).toStdString(), Unit(c)});
-    marks.push_back({"DeleteU007F", Unit(0x7F)});
-    const std::vector<std::pair<const char*, char16_t>> formats{
-        {"LeftToRightMark", 0x200E},
-        {"RightToLeftMark", 0x200F},
-        {"LeftToRightEmbedding", 0x202A},
-        {"RightToLeftEmbedding", 0x202B},
-        {"PopDirectional", 0x202C},
-        {"LeftToRightOverride", 0x202D},
-        {"RightToLeftOverride", 0x202E},
-        {"LeftToRightIsolate", 0x2066},
-        {"RightToLeftIsolate", 0x2067},
-        {"FirstStrongIsolate", 0x2068},
-        {"PopIsolate", 0x2069},
-        {"ZeroWidthNonJoiner", 0x200C},
-        {"Tatweel", 0x0640},
-        {"LoneHighSurrogate", 0xD83D},
-        {"LoneLowSurrogate", 0xDE00},
+        marks.push_back({"ControlU" + hex(c).toStdString(), Unit(c), false});
+    const std::vector<std::tuple<const char*, char16_t, bool>> units{
+        {"DeleteU007F", 0x7F, false},
+        {"NextLineU0085", 0x85, false},
+        {"LineSeparator", 0x2028, false},
+        {"ParagraphSeparator", 0x2029, false},
+        {"LeftToRightMark", 0x200E, false},
+        {"RightToLeftMark", 0x200F, false},
+        {"ArabicLetterMark", 0x061C, false},
+        {"LeftToRightEmbedding", 0x202A, false},
+        {"RightToLeftEmbedding", 0x202B, false},
+        {"PopDirectional", 0x202C, false},
+        {"LeftToRightOverride", 0x202D, false},
+        {"RightToLeftOverride", 0x202E, false},
+        {"LeftToRightIsolate", 0x2066, false},
+        {"RightToLeftIsolate", 0x2067, false},
+        {"FirstStrongIsolate", 0x2068, false},
+        {"PopIsolate", 0x2069, false},
+        {"LoneHighSurrogate", 0xD83D, false},
+        {"LoneLowSurrogate", 0xDE00, false},
+        {"ZeroWidthNonJoiner", 0x200C, true},
+        {"ZeroWidthJoiner", 0x200D, true},
+        {"Tatweel", 0x0640, true},
     };
-    for (const auto& [name, c] : formats) marks.push_back({name, Unit(c)});
-    marks.push_back({"Emoji", QString::fromUcs4(U"\U0001F600")});
+    for (const auto& [name, c, kept] : units) marks.push_back({name, Unit(c), kept});
+    marks.push_back({"CarriageReturnLineFeed", QStringLiteral("\r\n"), false});
+    marks.push_back({"Emoji", QString::fromUcs4(U"\U0001F600"), true});
     // Looks like an alef, but lies outside the letter tables.
-    marks.push_back({"MathematicalAlef", QString::fromUcs4(U"\U0001EE00")});
+    marks.push_back({"MathematicalAlef", QString::fromUcs4(U"\U0001EE00"), true});
     return marks;
 }
 
 enum class Way { Typed, Pasted };
-void PrintTo(Way way, std::ostream* os) {
-    *os << (way == Way::Typed ? "typed" : "pasted");
-}
+enum class Into { Mother, Prefix };
 
 class HostileMarks : public Hostile,
-                     public testing::WithParamInterface<std::tuple<MarkCase, Way>> {};
-
-TEST_P(HostileMarks, CountNothingAndLeaveTheListAsItWas) {
-    const auto& [c, way] = GetParam();
-    const QString letters = QStringLiteral("مريم");
-    // A mark before, between and after the letters: at most 14 units.
-    QString marked = c.mark;
-    for (QChar letter : letters) marked += QString(letter) + c.mark;
-    ASSERT_LE(marked.size(), 20);
-
-    if (way == Way::Pasted) {
-        PasteInto(form->Text2, marked);
-    } else {
-        form->Text2->setFocus();
-        SendKeyText(form->Text2, c.mark);
+                     public testing::WithParamInterface<std::tuple<MarkCase, Way, Into>> {
+protected:
+    // The letters with the mark before, between and after them.
+    void enter(vb::TextBox* box, const QString& letters) {
+        const auto& [c, way, into] = GetParam();
+        if (way == Way::Pasted) {
+            QString marked = c.mark;
+            for (QChar letter : letters) marked += QString(letter) + c.mark;
+            PasteInto(box, marked);
+            return;
+        }
+        box->setFocus();
+        SendKeyText(box, c.mark);
         for (QChar letter : letters) {
-            SendKeyText(form->Text2, QString(letter));
-            SendKeyText(form->Text2, c.mark);
+            SendKeyText(box, QString(letter));
+            SendKeyText(box, c.mark);
         }
     }
-    // Whatever the box kept of the marks, the letters are all there, in order.
-    QString kept;
-    for (QChar ch : form->Text2->text())
-        if (letters.contains(ch)) kept += ch;
-    EXPECT_EQ(kept, letters);
-    EXPECT_EQ(caption(form->Label13), "290");
-    EXPECT_EQ(caption(form->Label13), ValueOf(letters));
+};
+
+TEST_P(HostileMarks, CountNothingAndNeverBreakALine) {
+    const auto& [c, way, into] = GetParam();
+    const QString mother = QStringLiteral("مريم");
+    const QString prefix = QStringLiteral("سيد");
+    auto expected = [&](const QString& letters) {
+        QString marked = c.mark;
+        for (QChar letter : letters) marked += QString(letter) + c.mark;
+        // A typed control character is no key text, so never reaches the box.
+        const bool typedControl =
+            way == Way::Typed && c.mark.at(0).category() == QChar::Other_Control;
+        return c.kept && !typedControl ? marked : letters;
+    };
+
+    type(form->Text2, into == Into::Mother ? QString() : mother);
+    if (into == Into::Mother) enter(form->Text2, mother);
+    click(form->Label2);
+    if (into == Into::Prefix) {
+        form->Text6->selectAll();
+        form->Text6->del();
+        enter(form->Text6, prefix);
+    }
+    const QString motherShown = into == Into::Mother ? expected(mother) : mother;
+    const QString prefixShown = into == Into::Prefix ? expected(prefix) : prefix;
+    EXPECT_EQ(form->Text2->text(), motherShown);
+    EXPECT_EQ(form->Text6->text(), prefixShown);
+    EXPECT_EQ(caption(into == Into::Mother ? form->Label13 : form->Label14),
+              into == Into::Mother ? "290" : "74");
 
     sonUnderTheSun();
     click(form->Command2);
@@ -243,21 +252,40 @@ TEST_P(HostileMarks, CountNothingAndLeaveTheListAsItWas) {
     // The tick's handler, run at once: HostilePresses waits for real ticks,
     // and waiting here would cost half a second a case.
     form->Timer1_Timer();
-    EXPECT_FALSE(form->Timer1->isActive());
     const std::u16string list = form->Text5->textValue();
-    EXPECT_TRUE(WellFormedList(list));
-    EXPECT_EQ(list, sunListFor(letters.toStdU16String()));
-    EXPECT_TRUE(list.starts_with(u"ستايش (771)\r\n"));
+    const NameList engine =
+        sunList(motherShown.toStdU16String(), prefixShown.toStdU16String(), true);
+    EXPECT_EQ(list, engine.text);
+    // "سيد" takes the prefix's remainder to 2: the Sun then lists 281 names.
+    EXPECT_EQ(engine.lines, 281);
+    EXPECT_TRUE(WellFormedList(list, prefixShown + ' ', 281));
 }
 
-INSTANTIATE_TEST_SUITE_P(Hostile, HostileMarks,
-                         testing::Combine(testing::ValuesIn(Marks()),
-                                          testing::Values(Way::Typed, Way::Pasted)),
-                         [](const auto& info) {
-                             // No structured binding: its comma would split the macro.
-                             return std::get<0>(info.param).name +
-                                    (std::get<1>(info.param) == Way::Pasted ? "_Pasted" : "_Typed");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, HostileMarks,
+    testing::Combine(testing::ValuesIn(Marks()), testing::Values(Way::Typed, Way::Pasted),
+                     testing::Values(Into::Mother, Into::Prefix)),
+    [](const auto& info) {
+        // No structured binding: its comma would split the macro.
+        return std::get<0>(info.param).name +
+               (std::get<1>(info.param) == Way::Pasted ? "_Pasted" : "_Typed") +
+               (std::get<2>(info.param) == Into::Prefix ? "_IntoThePrefix" : "_IntoTheMother");
+    });
+
+// The box limit never splits a surrogate pair.
+
+TEST_F(Hostile, APairThatWouldNotFitIsLeftOut) {
+    const QString emoji = QString::fromUcs4(U"\U0001F600");
+    type(form->Text2, QString(19, u'ا'));
+    PasteInto(form->Text2, emoji);
+    EXPECT_EQ(form->Text2->text(), QString(19, u'ا'));
+    keys(form->Text2, emoji);
+    EXPECT_EQ(form->Text2->text(), QString(19, u'ا'));
+    form->Text2->backspace();
+    PasteInto(form->Text2, emoji + emoji);
+    EXPECT_EQ(form->Text2->text(), QString(18, u'ا') + emoji);
+    EXPECT_EQ(caption(form->Label13), "18");
+}
 
 // Many presses, one timer, one list per tick.
 
@@ -266,7 +294,7 @@ class HostilePresses : public Hostile {};
 TEST_F(HostilePresses, ManyPressesMakeOneListPerTick) {
     type(form->Text2, "مريم");
     sonUnderTheSun();
-    const std::u16string expected = sunListFor(u"مريم");
+    const std::u16string expected = sunList(u"مريم", u"سيد", false).text;
     const int interval = form->Timer1->interval();
 
     QSignalSpy ticks(form->Timer1, &QTimer::timeout);
@@ -306,7 +334,7 @@ TEST_F(HostilePresses, ManyPressesMakeOneListPerTick) {
 
     for (int i = 0; i < 20; ++i) click(form->Command2);
     EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(vb::OuterWidth(form.get()), form->FullWidth);
+    EXPECT_EQ(form->outerWidth(), form->FullWidth);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 4 * interval));
     QTest::qWait(3 * interval);
     EXPECT_EQ(ticks.count(), 2);
@@ -453,7 +481,7 @@ TEST_P(HostileResultBox, TextNeverChanges) {
         click(form->Command2);
         ASSERT_TRUE(form->Timer1->isActive());
         form->Timer1_Timer();
-        ASSERT_TRUE(WellFormedList(form->Text5->textValue()));
+        ASSERT_TRUE(WellFormedList(form->Text5->textValue(), QString(), 266));
     }
     const std::u16string before = form->Text5->textValue();
     ASSERT_FALSE(before.empty());

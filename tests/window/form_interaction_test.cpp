@@ -21,22 +21,40 @@ public:
     std::vector<double> outerTwips;
     bool eventFilter(QObject* window, QEvent* event) override {
         if (event->type() == QEvent::Resize)
-            outerTwips.push_back(vb::OuterWidth(static_cast<QWidget*>(window)));
+            outerTwips.push_back(static_cast<vb::Form*>(window)->outerWidth());
         return false;
     }
 };
 
+// What the result box looked like each time it was painted.
+class PaintRecorder : public QObject {
+public:
+    struct Paint {
+        int lines;
+        bool enabled;
+        Qt::CursorShape pointer;
+        QColor base;
+    };
+    explicit PaintRecorder(vb::MultiLineBox* box) : box_(box) {
+        box->viewport()->installEventFilter(this);
+    }
+    std::vector<Paint> paints;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            paints.push_back({box_->document()->blockCount() - 1, box_->isEnabled(),
+                              cursor ? cursor->shape() : Qt::ArrowCursor,
+                              box_->palette().color(QPalette::Base)});
+        }
+        return false;
+    }
+
+private:
+    vb::MultiLineBox* box_;
+};
+
 class FormInteraction : public WindowTest {
 protected:
-    // Picks a planet group as a user does: the list's click event runs.
-    void pickGroup(int group) {
-        form->Combo1->setCurrentIndex(group);
-        emit form->Combo1->activated(group);
-    }
-    void pickPlanet(int entry) {
-        form->Combo2->setCurrentIndex(entry);
-        emit form->Combo2->activated(entry);
-    }
     // Presses the button and waits for the timer's list.
     void requestList() {
         click(form->Command2);
@@ -44,16 +62,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 2000));
     }
     std::u16string engineList(bool boy, int group, bool convert, bool prefix) {
-        const PlanetGroup g = *PlanetGroupEntries(group);
-        NameListRequest r;
-        r.mother = u"مريم";
-        r.boy = boy;
-        r.convertLetters = convert;
-        r.prefix = u"سيد";
-        r.prefixInUse = prefix;
-        r.chosenLabel = g.labels[static_cast<std::size_t>(g.selected)];
-        r.groupLabels = g.labels;
-        return delvarin::MakeNameList(form->nameData(), r).text;
+        return delvarin::MakeNameList(form->nameData(), {.convertLetters = convert,
+                                                         .mother = u"مريم",
+                                                         .prefixInUse = prefix,
+                                                         .boy = boy,
+                                                         .planets = GroupChoice(group)})
+            .text;
     }
 };
 
@@ -125,6 +139,32 @@ TEST_F(FormInteraction, PrefixSwitchTurnsOnAndOff) {
     EXPECT_EQ(form->Text6->textValue(), u"سيدا");
 }
 
+TEST_F(FormInteraction, AltPWorksThePrefixSwitchAsItsLabelDoes) {
+    EXPECT_EQ(form->Check1->accessibleDescription(), "كليد ميانبر: Alt+P");
+    QTest::keyClick(form->Text2, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(form->Check1->value(), 1);
+    EXPECT_TRUE(form->Text6->isEnabled());
+    EXPECT_TRUE(form->Text6->hasFocus());
+    EXPECT_EQ(form->Text6->palette().color(QPalette::Base), QColor(255, 255, 192));
+    QTest::keyClick(form->Text6, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(form->Check1->value(), 0);
+    EXPECT_FALSE(form->Text6->isEnabled());
+    EXPECT_TRUE(form->Text2->hasFocus());
+    EXPECT_TRUE(form->Text2->text().isEmpty());
+}
+
+TEST_F(FormInteraction, EnterInANameBoxPressesTheButton) {
+    type(form->Text2, "مريم");
+    QTest::keyClick(form->Text2, Qt::Key_Return);
+    ASSERT_EQ(messages.calls.size(), 1u);  // no gender yet
+    click(form->Label11);
+    click(form->Label2);
+    QTest::keyClick(form->Text6, Qt::Key_Enter);
+    EXPECT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->outerWidth(), form->FullWidth);
+}
+
 TEST_F(FormInteraction, OptionLabelsSelectTheirButtons) {
     QSignalSpy gender(form->Option2, &vb::OptionArray::clicked);
     click(form->Label12);
@@ -138,7 +178,7 @@ TEST_F(FormInteraction, OptionLabelsSelectTheirButtons) {
     EXPECT_EQ(form->Option2->value(0), vb::kTrue);  // the other group is untouched
     click(form->Label5);
     EXPECT_EQ(form->Option1->value(1), vb::kTrue);
-    EXPECT_EQ(vb::OuterWidth(form.get()), 3300);
+    EXPECT_EQ(form->outerWidth(), 3300);
     EXPECT_TRUE(messages.calls.empty());
 }
 
@@ -211,7 +251,8 @@ TEST_P(Refusals, ShowOneMessageAndChangeNothing) {
     EXPECT_EQ(messages.calls[0].text, c.message);
     EXPECT_EQ(messages.calls[0].title, "Delvarin Chooser");
     EXPECT_EQ(messages.calls[0].icon, vb::MessageIcon::None);
-    EXPECT_EQ(vb::OuterWidth(form.get()), 3300);
+    EXPECT_EQ(messages.pointers[0], Qt::ArrowCursor);
+    EXPECT_EQ(form->outerWidth(), 3300);
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_EQ(form->Text5->textValue(), before);
 }
@@ -231,11 +272,12 @@ TEST_F(FormInteraction, SonUnderTheSunThroughTheWindow) {
     pickGroup(1);
     click(form->Command2);
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_EQ(vb::OuterWidth(form.get()), form->FullWidth);
+    EXPECT_EQ(form->outerWidth(), form->FullWidth);
     ASSERT_TRUE(form->Timer1->isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 2000));
     const std::u16string list = form->Text5->textValue();
     EXPECT_EQ(list, engineList(true, 1, true, false));
+    EXPECT_EQ(shownResult(), list);
     EXPECT_TRUE(list.starts_with(u"ستايش (771)\r\n"));
     EXPECT_EQ(std::count(list.begin(), list.end(), u'\n'), 266);
     EXPECT_TRUE(list.ends_with(u"شفروه (591)\r\n- - -"));
@@ -279,22 +321,17 @@ TEST_F(FormInteraction, WideningReachesTheFullWidthExactly) {
     const int left = form->x();
     click(form->Command2);
     form->removeEventFilter(&widths);
-    // From 3300 twips, thirty steps of 100 twips (give or take the rounding to
-    // whole pixels), then the full width exactly.
+    // From 3300 twips, thirty steps of exactly 100 twips though the window
+    // grows by whole pixels, then the full width exactly.
     ASSERT_EQ(widths.outerTwips.size(), 31u);
-    double previous = 3300;
-    for (std::size_t i = 0; i + 1 < widths.outerTwips.size(); ++i) {
-        EXPECT_NEAR(widths.outerTwips[i] - previous, 100, 10) << i;
-        previous = widths.outerTwips[i];
-    }
-    EXPECT_GE(previous, form->FullWidth);
+    for (std::size_t i = 0; i + 1 < widths.outerTwips.size(); ++i)
+        EXPECT_EQ(widths.outerTwips[i], 3400 + 100.0 * static_cast<double>(i)) << i;
     EXPECT_EQ(widths.outerTwips.back(), form->FullWidth);
-    EXPECT_EQ(form->width(), 413);
     EXPECT_EQ(form->width(), 413);
     EXPECT_EQ(form->x(), left);
     // A second press before the tick keeps one timer, and makes one list.
     click(form->Command2);
-    EXPECT_EQ(vb::OuterWidth(form.get()), form->FullWidth);
+    EXPECT_EQ(form->outerWidth(), form->FullWidth);
     int runs = 0;
     QObject::connect(form->Timer1, &QTimer::timeout, [&] { ++runs; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 2000));
@@ -302,7 +339,7 @@ TEST_F(FormInteraction, WideningReachesTheFullWidthExactly) {
     EXPECT_EQ(runs, 1);
     // A later successful press keeps the width and makes the list again.
     requestList();
-    EXPECT_EQ(vb::OuterWidth(form.get()), form->FullWidth);
+    EXPECT_EQ(form->outerWidth(), form->FullWidth);
     EXPECT_EQ(runs, 2);
 }
 
@@ -316,9 +353,31 @@ TEST_F(FormInteraction, ForeignPlanetLeavesTheBoxAsItWas) {
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text.toStdU16String(),
               NameListMessage(NameListStatus::PlanetNotFound));
+    // The message comes up over the busy window with the normal pointer.
+    EXPECT_EQ(messages.pointers[0], Qt::ArrowCursor);
     EXPECT_EQ(form->Text5->textValue(), before);
     EXPECT_TRUE(form->Text5->isEnabled());
     EXPECT_EQ(form->Text5->palette().color(QPalette::Base), QColor(255, 255, 192));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FormInteraction, TheListGrowsInSightUnderTheBusyState) {
+    type(form->Text2, "مريم");
+    click(form->Label11);
+    pickGroup(1);
+    click(form->Command2);
+    PaintRecorder recorder(form->Text5);
+    form->Timer1_Timer();
+    // Repainted after the first line, the eleventh, ... the 261st of 266.
+    ASSERT_EQ(recorder.paints.size(), 27u);
+    for (std::size_t i = 0; i < recorder.paints.size(); ++i) {
+        const PaintRecorder::Paint& p = recorder.paints[i];
+        EXPECT_EQ(p.lines, static_cast<int>(10 * i + 1)) << i;
+        EXPECT_FALSE(p.enabled);
+        EXPECT_EQ(p.pointer, Qt::WaitCursor);
+        EXPECT_EQ(p.base, QApplication::palette().color(QPalette::Button));
+    }
+    EXPECT_TRUE(form->Text5->isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

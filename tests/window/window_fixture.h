@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,24 @@
 
 namespace delvarin::test {
 
-// Records the message boxes a test makes instead of showing them.
+// Records the message boxes a test makes instead of showing them, with the
+// pointer that stood over each.
 class MessageRecorder {
 public:
     MessageRecorder() {
-        vb::SetMessageBoxShower(
-            [this](QWidget*, const vb::MessageBoxCall& call) { calls.push_back(call); });
+        vb::SetMessageBoxShower([this](QWidget*, const vb::MessageBoxCall& call) {
+            calls.push_back(call);
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            pointers.push_back(cursor ? cursor->shape() : Qt::ArrowCursor);
+        });
     }
     ~MessageRecorder() { vb::SetMessageBoxShower({}); }
+    void clear() {
+        calls.clear();
+        pointers.clear();
+    }
     std::vector<vb::MessageBoxCall> calls;
+    std::vector<Qt::CursorShape> pointers;
 };
 
 // A started window: created, loaded and shown, as the program starts it, in
@@ -36,7 +46,7 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
-        messages.calls.clear();
+        messages.clear();
     }
     void TearDown() override {
         form.reset();
@@ -60,6 +70,24 @@ protected:
     }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     QString caption(const QLabel* label) const { return label->text(); }
+    // Picks a planet group or entry as a user does: the list's click event runs.
+    void pickGroup(int group) {
+        form->Combo1->setCurrentIndex(group);
+        emit form->Combo1->activated(group);
+    }
+    void pickPlanet(int entry) {
+        form->Combo2->setCurrentIndex(entry);
+        emit form->Combo2->activated(entry);
+    }
+    // What the result box's document shows, its paragraphs joined by CR LF.
+    std::u16string shownResult() const {
+        std::u16string shown;
+        for (QTextBlock b = form->Text5->document()->begin(); b.isValid(); b = b.next()) {
+            if (b != form->Text5->document()->begin()) shown += u"\r\n";
+            shown += vb::ToText(b.text());
+        }
+        return shown;
+    }
 
     MessageRecorder messages;
     std::unique_ptr<Form1> form;
