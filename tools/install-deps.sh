@@ -4,11 +4,14 @@
 # need; does nothing when all are there, so it is safe to run again.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libgl-dev dpkg-dev file xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core)
-if [[ "${1:-}" == "--fuzz" ]]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+packages=(cmake ninja-build g++ git clang-format libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev libgl-dev libxcb1-dev dpkg-dev file xvfb xauth x11-utils xdotool imagemagick
+          fonts-dejavu-core)
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  # Real window managers and Wayland, for tools/desktop-check.sh.
+  --desktop) packages+=(openbox weston qt6-wayland xclip) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
+tools/format.sh --check
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
