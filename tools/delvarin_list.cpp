@@ -3,10 +3,18 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "list_command.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include "utf.h"
+#endif
 
 namespace {
 
@@ -17,10 +25,7 @@ bool WriteAll(std::string_view bytes, std::FILE* stream) {
            std::fflush(stream) == 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string_view> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string_view>& args) {
     const delvarin::ListOutput result = delvarin::RunListCommand(args);
     errno = 0;
     if (!result.out.empty() && (!WriteAll(result.out, stdout) || std::fclose(stdout) != 0)) {
@@ -32,3 +37,25 @@ int main(int argc, char** argv) {
     WriteAll(result.err, stderr);
     return static_cast<int>(result.exit);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows hands main its arguments in the ANSI code page, where Persian
+// becomes "????"; the wide ones arrive intact. Output is binary, so the
+// bytes are the Linux build's, CR LF line ends and all.
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> owned;
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring_view wide(argv[i]);
+        owned.push_back(delvarin::Utf16ToUtf8(std::u16string(wide.begin(), wide.end())));
+    }
+    return Run({owned.begin(), owned.end()});
+}
+#else
+int main(int argc, char** argv) {
+    return Run({argv + 1, argv + argc});
+}
+#endif

@@ -17,6 +17,7 @@
 
 #include "abjad.h"
 #include "check.h"
+#include "code_page.h"
 #include "name_list.h"
 #include "planets.h"
 #include "platform.h"

@@ -9,19 +9,10 @@
 #include <QUrl>
 
 #include <optional>
-#include <string_view>
 
 class QWindow;
 
 namespace delvarin {
-
-// The ANSI code page Windows would use for a POSIX locale name such as
-// "fa_IR.UTF-8"; 1252 when nothing more specific is known.
-int CodePageForLocale(std::string_view locale);
-
-// The code page of the user's locale: the first non-empty of LC_ALL,
-// LC_CTYPE and LANG, as Windows would answer GetACP for it.
-int SystemCodePage();
 
 // True when `face` stands anywhere in the installed font names joined by NUL
 // characters, letter case counting: "IranSansZ (TrueType)" finds "IranSansZ".

@@ -8,10 +8,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "form1.h"
 
@@ -19,9 +19,9 @@ namespace delvarin {
 namespace {
 
 long long RealtimeNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 long ResidentKib() {

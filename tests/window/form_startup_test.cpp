@@ -219,47 +219,6 @@ TEST_F(FormStartUp, StateWhenTheWindowOpens) {
     EXPECT_TRUE(messages.calls.empty());
 }
 
-struct CodePageCase {
-    const char* name;
-    const char* lcAll;
-    const char* lcCtype;
-    const char* lang;
-    int codePage;
-};
-void PrintTo(const CodePageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class CodePage : public testing::TestWithParam<CodePageCase> {
-protected:
-    void TearDown() override {
-        for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) qunsetenv(variable);
-    }
-};
-
-TEST_P(CodePage, FollowsTheFirstSetLocaleVariable) {
-    const CodePageCase& c = GetParam();
-    qputenv("LC_ALL", c.lcAll);
-    qputenv("LC_CTYPE", c.lcCtype);
-    qputenv("LANG", c.lang);
-    EXPECT_EQ(SystemCodePage(), c.codePage);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locales, CodePage,
-    testing::Values(CodePageCase{"Persian", "", "", "fa_IR.UTF-8", 1256},
-                    CodePageCase{"ArabicWithModifier", "", "", "ar_EG.UTF-8@latin", 1256},
-                    CodePageCase{"Urdu", "", "ur_PK", "en_US.UTF-8", 1256},
-                    CodePageCase{"Cp1256Codeset", "", "", "xx_YY.CP1256", 1256},
-                    CodePageCase{"LcAllWins", "en_GB.UTF-8", "fa_IR.UTF-8", "fa_IR.UTF-8", 1252},
-                    CodePageCase{"LcCtypeBeforeLang", "", "fa_IR", "de_DE.UTF-8", 1256},
-                    CodePageCase{"Russian", "", "", "ru_RU.UTF-8", 1251},
-                    CodePageCase{"Japanese", "", "", "ja_JP.UTF-8", 932},
-                    CodePageCase{"TraditionalChinese", "", "", "zh_TW.UTF-8", 950},
-                    CodePageCase{"PosixC", "", "", "C", 1252},
-                    CodePageCase{"NothingSet", "", "", "", 1252}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(CodePageWarning, NonPersianLocaleWarnsOnceAndStartsTheSame) {
     MessageRecorder messages;
     qputenv("LC_ALL", "en_US.UTF-8");
