@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     // display name: Qt would append it to every title, "Salam" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("delvarin-chooser"));
 
+    if (delvarin::SelfCheckRequested()) delvarin::ReportMessagesInstead();
     delvarin::Form1 form;
     form.Form_Load();
     form.show();

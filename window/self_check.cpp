@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "form1.h"
+#include "toolkit.h"
 
 namespace delvarin {
 namespace {
@@ -36,6 +37,14 @@ long ResidentKib() {
 
 bool SelfCheckRequested() {
     return std::getenv("DELVARIN_SELF_CHECK") != nullptr;
+}
+
+void ReportMessagesInstead() {
+    vb::SetMessageBoxShower([](QWidget*, const vb::MessageBoxCall& call) {
+        std::printf("message %s: %s\n", call.title.toUtf8().constData(),
+                    call.text.toUtf8().constData());
+        std::fflush(stdout);
+    });
 }
 
 void ReportWhenShown(QWidget* window, int names) {

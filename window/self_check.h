@@ -12,6 +12,9 @@ namespace delvarin {
 // start-up benchmark read it.
 bool SelfCheckRequested();
 void ReportWhenShown(QWidget* window, int names);
+// A self-check has nobody to press OK: message boxes are reported on stdout,
+// "message TITLE: TEXT", instead of waiting, so a check passes in any locale.
+void ReportMessagesInstead();
 
 class Form1;
 
