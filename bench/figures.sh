@@ -47,3 +47,9 @@ fi
 "${run[@]}" "$b/startup_bench" build/release/window/delvarin-chooser "$b/empty_window" 21 2>/dev/null |
   sed 's/^/  /'
 echo "  goal: start-up under 1.5x the empty window"
+
+# The web page, when it has been built (tools/web-check.sh builds it).
+if [[ -f build/web/site/index.html && -d web/node_modules ]]; then
+  echo
+  node bench/web-figures.mjs build/web/site build/web/web/delvarin_module.js
+fi

@@ -84,6 +84,10 @@ inline constexpr int kTimerIntervalMs = 500;
 // The result box is repainted after the first line and every tenth.
 inline constexpr int kRepaintEvery = 10;
 inline constexpr int kLineWidthPx = 2;
+// Where the help picture (Image2) and the hidden link (Label8) lead: hosts
+// under the reserved .example domain until the project's own site is up.
+inline constexpr std::string_view kBlogArticleAddress = "http://blog.delvarin.example/Posts/272";
+inline constexpr std::string_view kHomePageAddress = "http://www.delvarin.example";
 
 inline constexpr std::u16string_view kResultIntroduction =
     u"اين نرم\u200Cافزار با گرفتن\r\n"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform.h"
 
+#include "layout.h"
+
 #include <QChar>
 #include <QGuiApplication>
 #include <QWindow>
@@ -55,13 +57,11 @@ std::optional<int> NativeFrameWidth(const QWindow* window) {
 #endif
 }
 
-// Hosts under the reserved .example domain until the project's own site is up;
-// kept here so both links change in one place.
 QUrl BlogArticleAddress() {
-    return QUrl(QStringLiteral("http://blog.delvarin.example/Posts/272"));
+    return QUrl(QString::fromUtf8(layout::kBlogArticleAddress));
 }
 QUrl HomePageAddress() {
-    return QUrl(QStringLiteral("http://www.delvarin.example"));
+    return QUrl(QString::fromUtf8(layout::kHomePageAddress));
 }
 
 }  // namespace delvarin

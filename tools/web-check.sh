@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the web page with emscripten and drives it in headless Chromium from
+# disk: starting state, typing, the prefix switch, the messages, the widening
+# and the phone fit, and 58 lists compared with delvarin-list byte for byte.
+# Screenshots go to build/web/screenshots.
+# Usage: tools/web-check.sh [LINUX_BUILD_DIR]   (default build/ci)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+linux=${1:-build/ci}
+
+tools/install-deps.sh --web
+cmake --preset web >/dev/null
+cmake --build --preset web
+[[ -x $linux/tools/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
+(cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+SITE=build/web/site LIST=$linux/tools/delvarin-list SHOTS=build/web/screenshots \
+  node --test --test-reporter=spec web/tests/
