@@ -27,7 +27,9 @@ import -window "$window" "$out/window-opened.png"
 # Window coordinates are logical pixels: twips / 15.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
 click 130 168                       # into the mother's name box
-xdotool type --delay 80 "مريم"
+# Pasted, as xdotool's typing of Persian can drop the first letter.
+printf %s "مريم" | xclip -selection clipboard
+xdotool key ctrl+v
 click 150 243                       # "فرزند پسر"
 click 80 332                        # the planet group list
 xdotool key Down Return             # "سعد اعظم": the Sun alone
