@@ -4,6 +4,8 @@
 // list beside the floor of setting that text at once. Prints, never judges.
 // Usage: node bench/web-figures.mjs [SITE] [MODULE_JS]
 import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
 import zlib from "node:zlib";
 import { openBrowser, openPage } from "../web/tests/browser.mjs";
 
@@ -21,6 +23,19 @@ for (let i = 0; i < runs; ++i) {
   loads.push(await page.evaluate(() => window.delvarinPage.readyMs));
   await page.close();
 }
+// The floor: a page from disk that has nothing to load or build.
+const empty = fs.mkdtempSync(path.join(os.tmpdir(), "delvarin-empty-"));
+fs.writeFileSync(path.join(empty, "index.html"),
+  "<!DOCTYPE html><script>window.delvarinPage = { readyMs: performance.now() };" +
+  "document.documentElement.dataset.ready = '1';</script>");
+const emptyLoads = [];
+for (let i = 0; i < runs; ++i) {
+  const page = await openPage(browser, empty);
+  emptyLoads.push(await page.evaluate(() => window.delvarinPage.readyMs));
+  await page.close();
+}
+fs.rmSync(empty, { recursive: true });
+
 const page = await openPage(browser, site);
 await page.evaluate(() => {
   const box = document.getElementById("Text2");
@@ -47,5 +62,5 @@ const floor = median(floors);
 console.log(`Web page (headless ${"Chromium"}, opened from disk, median of ${runs})
   module (engine, catalogue, layout)   ${kb(fs.statSync(moduleJs).size)}, ${kb(gz(moduleJs))} gzipped   goal under 250 KiB gzipped
   whole page (module, face, pictures)  ${kb(fs.statSync(site + "/index.html").size)}, ${kb(gz(site + "/index.html"))} gzipped
-  open to ready                        ${median(loads).toFixed(1)} ms   goal under 200 ms
+  open to ready                        ${median(loads).toFixed(1)} ms   floor, an empty page: ${median(emptyLoads).toFixed(1)} ms   goal under 200 ms
   press to list, ${lines} lines          ${list.toFixed(2)} ms   floor, same text set at once: ${floor.toFixed(2)} ms   ratio ${(list / floor).toFixed(2)}`);

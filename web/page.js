@@ -6,6 +6,8 @@
 "use strict";
 
 (async () => {
+  // The face decodes while the module compiles.
+  const faceLoaded = document.fonts.load('12pt "IranSansZ"');
   const M = await DelvarinModule();
 
   // Texts go in as UTF-16 code units, as the window's boxes hold them.
@@ -401,6 +403,7 @@
   Label14.textContent = "";
   page.names = call("read_data");
   fit();
+  await faceLoaded;
   await document.fonts.ready;
   document.documentElement.dataset.ready = "1";
   page.readyMs = performance.now();
