@@ -10,4 +10,13 @@ void ReadData(NameData& data) {
     ReadData4(data.names, data.signLists);
 }
 
+const NameData& SharedNameData() {
+    static const NameData data = [] {
+        NameData d;
+        ReadData(d);
+        return d;
+    }();
+    return data;
+}
+
 }  // namespace delvarin

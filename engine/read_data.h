@@ -17,4 +17,8 @@ struct NameData {
 // sign lists (ReadData3, ReadData4). A step that throws stops the rest.
 void ReadData(NameData& data);
 
+// The data read once, on first use, for front ends that have no start-up of
+// their own to read it in (the list command, the web module).
+const NameData& SharedNameData();
+
 }  // namespace delvarin

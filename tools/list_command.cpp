@@ -109,15 +109,6 @@ std::optional<std::string> ParseArguments(std::span<const std::string_view> args
     return std::nullopt;
 }
 
-const NameData& Data() {
-    static const NameData data = [] {
-        NameData d;
-        ReadData(d);
-        return d;
-    }();
-    return data;
-}
-
 std::string CatalogueRowsText() {
     std::string out;
     for (const CatalogueRow& row : CatalogueRows()) {
@@ -139,7 +130,7 @@ std::string SignListsText() {
             out += '\t';
             out += std::to_string(k);
             out += '\t';
-            out += Utf16ToUtf8(Data().signLists.list(set, k));
+            out += Utf16ToUtf8(SharedNameData().signLists.list(set, k));
             out += '\n';
         }
     }
@@ -199,7 +190,7 @@ ListOutput RunListCommand(std::span<const std::string_view> args) {
         .boy = o.boy,
         .planets = o.planet ? GroupChoice(o.group, *o.planet) : GroupChoice(o.group),
     };
-    const NameList list = MakeNameList(Data(), request);
+    const NameList list = MakeNameList(SharedNameData(), request);
     switch (list.status) {
         case NameListStatus::Made:
             return {ListExit::Listed, Utf16ToUtf8(list.text) + "\n", {}};

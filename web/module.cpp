@@ -28,15 +28,6 @@ std::u16string_view In(const char16_t* text, int length) {
     return {text, static_cast<std::size_t>(length)};
 }
 
-const NameData& Data() {
-    static const NameData data = [] {
-        NameData d;
-        ReadData(d);
-        return d;
-    }();
-    return data;
-}
-
 void Quoted(std::string& json, std::u16string_view text) {
     json += '"';
     for (char16_t c : text) {
@@ -242,7 +233,8 @@ EMSCRIPTEN_KEEPALIVE void delvarin_layout() {
 // Loads the catalogue and its sign lists, as the window's start-up does.
 EMSCRIPTEN_KEEPALIVE int delvarin_read_data() {
     int names = 0;
-    for (int i = 0; i <= NameTable::kLastSlot; ++i) names += !Data().names.name(i).empty();
+    for (int i = 0; i <= NameTable::kLastSlot; ++i)
+        names += !SharedNameData().names.name(i).empty();
     return names;
 }
 
@@ -306,14 +298,15 @@ EMSCRIPTEN_KEEPALIVE int delvarin_make_list(int convert, const char16_t* mother,
     for (std::size_t end; (end = all.find(u'\n')) != std::u16string_view::npos;
          all.remove_prefix(end + 1))
         planets.entries.emplace_back(all.substr(0, end));
-    NameList list = MakeNameList(Data(), {
-                                             .convertLetters = convert != 0,
-                                             .mother = std::u16string(In(mother, motherLength)),
-                                             .prefix = std::u16string(In(prefix, prefixLength)),
-                                             .prefixInUse = prefixInUse != 0,
-                                             .boy = boy != 0,
-                                             .planets = std::move(planets),
-                                         });
+    NameList list =
+        MakeNameList(SharedNameData(), {
+                                           .convertLetters = convert != 0,
+                                           .mother = std::u16string(In(mother, motherLength)),
+                                           .prefix = std::u16string(In(prefix, prefixLength)),
+                                           .prefixInUse = prefixInUse != 0,
+                                           .boy = boy != 0,
+                                           .planets = std::move(planets),
+                                       });
     switch (list.status) {
         case NameListStatus::Made:
             answer = std::move(list.text);
