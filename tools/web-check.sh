@@ -15,4 +15,4 @@ cmake --build --preset web
 [[ -x $linux/tools/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
 (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 SITE=build/web/site LIST=$linux/tools/delvarin-list SHOTS=build/web/screenshots \
-  node --test --test-reporter=spec web/tests/
+  node --test web/tests/

@@ -41,7 +41,6 @@
   const L = JSON.parse(answer());
   const px = (twips) => twips / 15;
   const byName = {};
-  const row = (name) => L.rows.find((r) => r.name === name);
 
   const Form1 = document.getElementById("Form1");
   const Client = document.getElementById("Client");
@@ -98,13 +97,11 @@
         el.dir = "rtl";
         return el;
       case "OptionButton":
-        el = place(document.createElement("input"), r);
-        el.type = "radio";
-        el.name = r.name.replace(/\(\d+\)/, "");
-        return el;
       case "CheckBox":
         el = place(document.createElement("input"), r);
-        el.type = "checkbox";
+        el.type = r.kind === "CheckBox" ? "checkbox" : "radio";
+        // An array's members share a group: "Option1(0)" and "Option1(1)".
+        if (r.kind === "OptionButton") el.name = r.name.replace(/\(\d+\)/, "");
         return el;
       case "Label":
         el = place(document.createElement("div"), r);
@@ -195,7 +192,7 @@
   const setBack = (el, colour) => (el.style.background = colour);
 
   // Width of the whole window, borders included, in twips.
-  let outer = px(L.clientWidth) * 15 + frame * 2 * 15;
+  let outer = L.clientWidth + frame * 2 * 15;
   const FullWidth = outer;
   const widths = [];
   const fit = () => {
@@ -308,11 +305,12 @@
     return !refused;
   };
 
+  const resultTabIndex = Text5.tabIndex;
   const setBusy = (busy) => {
     Form1.classList.toggle("busy", busy);
     setBack(Text5, busy ? L.buttonFace : L.lightYellow);
     Text5.setAttribute("aria-disabled", String(busy));
-    Text5.tabIndex = busy ? -1 : row("Text5").tabIndex + 1;
+    Text5.tabIndex = busy ? -1 : resultTabIndex;
   };
   const page = (window.delvarinPage = { widths, listMs: 0, floorMs: 0 });
   const MakeNameList = async () => {
