@@ -2,6 +2,7 @@
 #include "abjad.h"
 
 #include <array>
+#include <limits>
 #include <stdexcept>
 
 #include "text.h"
@@ -68,12 +69,17 @@ std::int16_t AbjadDel(std::u16string_view letter) {
     return OneLetter(kDeleteTable, letter);
 }
 
-std::optional<std::int32_t> AbjadValue(std::u16string_view text, bool convertLetters) noexcept {
+std::int64_t AbjadSum(std::u16string_view text, bool convertLetters) noexcept {
     const BlockTable& table = convertLetters ? kConvertTable : kDeleteTable;
-    std::int32_t sum = 0;
-    for (char16_t c : text)
-        if (__builtin_add_overflow(sum, LookUp(table, c), &sum)) return std::nullopt;
+    std::int64_t sum = 0;
+    for (char16_t c : text) sum += LookUp(table, c);
     return sum;
+}
+
+std::optional<std::int32_t> AbjadValue(std::u16string_view text, bool convertLetters) noexcept {
+    const std::int64_t sum = AbjadSum(text, convertLetters);
+    if (sum > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(sum);
 }
 
 std::int32_t GetAbjad(std::u16string_view text, bool convertLetters) {

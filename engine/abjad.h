@@ -16,8 +16,11 @@ std::int16_t Abjad(std::u16string_view letter);
 // The same under the delete table, where the four Persian letters count 0.
 std::int16_t AbjadDel(std::u16string_view letter);
 
-// Sum of the letter values of every UTF-16 code unit of `text`, or nothing
-// when the sum passes the 32-bit signed range.
+// Sum of the letter values of every UTF-16 code unit of `text`. No text that
+// fits in memory takes it past 64 bits.
+std::int64_t AbjadSum(std::u16string_view text, bool convertLetters) noexcept;
+
+// The same, or nothing when the sum passes the 32-bit signed range.
 std::optional<std::int32_t> AbjadValue(std::u16string_view text, bool convertLetters) noexcept;
 
 // The same sum; fails with std::overflow_error rather than wrap.

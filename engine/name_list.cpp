@@ -12,17 +12,14 @@ namespace {
 constexpr std::u16string_view kPlanetNotFound =
     u"نام كوكب يافت مي\u200Cنشود، چه كنيم؟ از ليست دوم تطبيق داديم با اسامي شش كوكب مورد "
     u"نظر، ليك هيچكدام منطبق نبود";
-constexpr std::u16string_view kValueTooLarge = u"عدد ابجد بيش از اندازه بزرگ است";
 
 constexpr int kSigns = SignLists::kSigns;
 
 // Values are never negative, so this is the ordinary remainder. The boxes'
 // 20-character limit keeps values within 16 bits; a longer text still gets
 // the remainder of its true value instead of a wrapped one.
-std::optional<int> SignRemainder(std::u16string_view text, bool convertLetters) {
-    const auto value = AbjadValue(text, convertLetters);
-    if (!value) return std::nullopt;
-    return *value % kSigns;
+int SignRemainder(std::u16string_view text, bool convertLetters) {
+    return static_cast<int>(AbjadSum(text, convertLetters) % kSigns);
 }
 
 // The sign remainders of the chosen planet entries, each once, in the order
@@ -79,8 +76,6 @@ std::u16string_view NameListMessage(NameListStatus status) {
             return {};
         case NameListStatus::PlanetNotFound:
             return kPlanetNotFound;
-        case NameListStatus::ValueTooLarge:
-            return kValueTooLarge;
     }
     return {};
 }
@@ -116,11 +111,10 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     if (remainders.empty()) return {NameListStatus::PlanetNotFound, {}};
 
     const bool convert = request.convertLetters;
-    const auto m = SignRemainder(request.mother, convert);
-    const auto prefixRemainder = SignRemainder(request.prefix, convert);
-    if (!m || !prefixRemainder) return {NameListStatus::ValueTooLarge, {}};
-    const int p = request.prefixInUse ? *prefixRemainder : 0;
-    const int s = (p + *m) % kSigns;
+    const int m = SignRemainder(request.mother, convert);
+    const int prefixRemainder = SignRemainder(request.prefix, convert);
+    const int p = request.prefixInUse ? prefixRemainder : 0;
+    const int s = (p + m) % kSigns;
 
     const SignSet set = SignSetFor(request.boy, convert);
     std::vector<int> indexList;
@@ -138,21 +132,17 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     }
     // The space between prefix and name counts 0, so each line's value is the
     // prefix's plus the name's.
-    const std::int32_t prefixValue = GetAbjad(shownPrefix, convert);
+    const std::int64_t prefixValue = AbjadSum(shownPrefix, convert);
 
     NameList list{NameListStatus::Made, {}, static_cast<int>(indexList.size())};
     std::u16string& text = list.text;
     text.reserve(indexList.size() * (shownPrefix.size() + 22) + 5);
     for (int n : indexList) {
         const std::u16string_view name = data.names.name(n);
-        std::int32_t value = 0;
-        // Catalogue names are worth at most a few thousand.
-        if (__builtin_add_overflow(prefixValue, *AbjadValue(name, convert), &value))
-            return {NameListStatus::ValueTooLarge, {}};
         text += shownPrefix;
         text += name;
         text += u" (";
-        AppendDecimal(text, value);
+        AppendDecimal(text, prefixValue + AbjadSum(name, convert));
         text += u")\r\n";
     }
     text += u"- - -";

@@ -23,10 +23,8 @@ struct NameListRequest {
     PlanetChoice planets;
 };
 
-// PlanetNotFound: a chosen label names none of the six planets. ValueTooLarge:
-// a value passes the 32-bit range, which only texts of millions of letters
-// reach.
-enum class NameListStatus { Made, PlanetNotFound, ValueTooLarge };
+// PlanetNotFound: a chosen label names none of the six planets.
+enum class NameListStatus { Made, PlanetNotFound };
 
 // The message shown for a status; empty for a made list.
 std::u16string_view NameListMessage(NameListStatus status);

@@ -13,6 +13,9 @@ bool IsHighSurrogate(char16_t c) {
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
+char32_t CodePoint(char16_t high, char16_t low) {
+    return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (low - 0xDC00);
+}
 
 }  // namespace
 
@@ -27,10 +30,24 @@ std::size_t FoldFarsiYeh(std::u16string& text) {
     return folded;
 }
 
-bool IsStrippedFromTyping(char16_t c) {
-    return c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-           c == 0x200F || c == 0x061C;
+bool IsStrippedFromTyping(char32_t c) {
+    // Unicode's format characters (Cf) as of Unicode 17, but for the two
+    // joiners.
+    struct Range {
+        char32_t first, last;
+    };
+    static constexpr Range kFormat[] = {
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+        {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+        {0x200B, 0x200B},   {0x200E, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},
+        {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+        {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+    };
+    if (c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) return true;
+    for (const Range& r : kFormat)
+        if (c >= r.first && c <= r.last) return true;
+    return false;
 }
 
 std::string_view TypedTextProblem(TypedTextStatus status) {
@@ -38,8 +55,9 @@ std::string_view TypedTextProblem(TypedTextStatus status) {
         case TypedTextStatus::Fits:
             return {};
         case TypedTextStatus::StrippedCharacter:
-            return "holds a control character, a line break or a bidi mark, which a name box "
-                   "takes out";
+            return "holds a control character, a line break or an invisible format character "
+                   "(a bidi mark, a soft hyphen, a zero-width space ...), which a name box takes "
+                   "out";
         case TypedTextStatus::LoneSurrogate:
             return "holds half a surrogate pair";
         case TypedTextStatus::TooLong:
@@ -51,12 +69,13 @@ std::string_view TypedTextProblem(TypedTextStatus status) {
 TypedTextStatus CheckTypedText(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (IsStrippedFromTyping(c)) return TypedTextStatus::StrippedCharacter;
+        char32_t point = c;
         if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            ++i;
+            point = CodePoint(c, text[++i]);
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
             return TypedTextStatus::LoneSurrogate;
         }
+        if (IsStrippedFromTyping(point)) return TypedTextStatus::StrippedCharacter;
     }
     return text.size() > kBoxLimit ? TypedTextStatus::TooLong : TypedTextStatus::Fits;
 }
@@ -72,8 +91,11 @@ BoxEdit Clean(std::u16string_view typed, std::size_t cursor) {
         if (i == cursor) out.cursor = out.text.size();
         const char16_t c = typed[i];
         if (IsHighSurrogate(c) && i + 1 < typed.size() && IsLowSurrogate(typed[i + 1])) {
-            out.text.push_back(c);
-            out.text.push_back(typed[++i]);
+            const char16_t low = typed[++i];
+            if (!IsStrippedFromTyping(CodePoint(c, low))) {
+                out.text.push_back(c);
+                out.text.push_back(low);
+            }
             // A caret between the halves goes after the pair.
         } else if (!IsStrippedFromTyping(c) && !IsHighSurrogate(c) && !IsLowSurrogate(c)) {
             out.text.push_back(c == u'\u06CC' ? u'\u064A' : c);
@@ -132,13 +154,13 @@ BoxEdit EditBoxText(std::u16string_view before, std::u16string_view after, std::
     return {std::move(text), std::min(caret, head + kept + tail)};
 }
 
-void AppendDecimal(std::u16string& text, std::int32_t value) {
-    char digits[12];
+void AppendDecimal(std::u16string& text, std::int64_t value) {
+    char digits[21];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     text.append(digits, end);
 }
 
-std::u16string Decimal(std::int32_t value) {
+std::u16string Decimal(std::int64_t value) {
     std::u16string text;
     AppendDecimal(text, value);
     return text;

@@ -20,10 +20,12 @@ inline constexpr std::u16string_view kDefaultPrefix = u"سيد";
 std::size_t FoldFarsiYeh(std::u16string& text);
 
 // Characters a name box never keeps: line breaks and every other control
-// character, the bidi embeddings, overrides and isolates, and the
-// directional marks. Each would change how a list line reads, and all are
-// worth 0. The zero-width non-joiner and joiner stay: Persian needs them.
-bool IsStrippedFromTyping(char16_t c);
+// character, and every invisible format character (the bidi marks,
+// embeddings, overrides and isolates, the soft hyphen, the zero-width space,
+// the byte order mark and the rest of Unicode's Cf). Each would change how a
+// list line reads or travel unseen into a copied list, and all are worth 0.
+// The zero-width non-joiner and joiner stay: Persian needs them.
+bool IsStrippedFromTyping(char32_t c);
 
 // Why a text may not stand in a name box as it is.
 enum class TypedTextStatus { Fits, StrippedCharacter, LoneSurrogate, TooLong };
@@ -54,7 +56,7 @@ struct BoxEdit {
 BoxEdit EditBoxText(std::u16string_view before, std::u16string_view after, std::size_t cursor);
 
 // ASCII decimal digits, with a minus sign for a negative value.
-void AppendDecimal(std::u16string& text, std::int32_t value);
-std::u16string Decimal(std::int32_t value);
+void AppendDecimal(std::u16string& text, std::int64_t value);
+std::u16string Decimal(std::int64_t value);
 
 }  // namespace delvarin

@@ -72,21 +72,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-const delvarin::NameData& Data() {
-    static const delvarin::NameData data = [] {
-        delvarin::NameData d;
-        delvarin::ReadData(d);
-        return d;
-    }();
-    return data;
-}
-
 // Each row's value under the convert [1] and delete [0] tables.
 const std::array<std::vector<std::int32_t>, 2>& RowValues() {
     static const auto values = [] {
         std::array<std::vector<std::int32_t>, 2> v;
         for (const CatalogueRow& row : delvarin::CatalogueRows()) {
-            Check(Data().names.name(row.index) == row.name);
+            Check(delvarin::SharedNameData().names.name(row.index) == row.name);
             v[0].push_back(GetAbjad(row.name, false));
             v[1].push_back(GetAbjad(row.name, true));
         }
@@ -219,12 +210,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const delvarin::NameList list = delvarin::MakeNameList(
-        Data(), {.convertLetters = convert,
-                 .mother = mother,
-                 .prefix = prefix,
-                 .prefixInUse = prefixInUse,
-                 .boy = boy,
-                 .planets = {std::u16string(chosen), {labels.begin(), labels.end()}}});
+        delvarin::SharedNameData(),
+        {.convertLetters = convert,
+         .mother = mother,
+         .prefix = prefix,
+         .prefixInUse = prefixInUse,
+         .boy = boy,
+         .planets = {std::u16string(chosen), {labels.begin(), labels.end()}}});
 
     Check(delvarin::NameListMessage(list.status).empty() == (list.status == NameListStatus::Made));
     if (list.status == NameListStatus::PlanetNotFound) {

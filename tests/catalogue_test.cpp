@@ -8,12 +8,10 @@
 #include <string>
 
 #include "abjad.h"
-#include "loaded_data.h"
+#include "read_data.h"
 
 namespace delvarin {
 namespace {
-
-using test::LoadedData;
 
 struct RowCase {
     int index;
@@ -28,8 +26,8 @@ class TellingRow : public testing::TestWithParam<RowCase> {};
 
 TEST_P(TellingRow, StandsAtItsIndex) {
     const RowCase& c = GetParam();
-    EXPECT_EQ(LoadedData().names.name(c.index), c.name);
-    EXPECT_EQ(LoadedData().names.gender(c.index), c.gender);
+    EXPECT_EQ(SharedNameData().names.name(c.index), c.name);
+    EXPECT_EQ(SharedNameData().names.gender(c.index), c.gender);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Index" + std::to_string(info.param.index); });
 
 TEST(Catalogue, EmptySlotsAroundTheNames) {
-    const NameTable& names = LoadedData().names;
+    const NameTable& names = SharedNameData().names;
     EXPECT_TRUE(names.name(0).empty());
     for (int i = NameTable::kNameCount + 1; i <= NameTable::kLastSlot; ++i)
         EXPECT_TRUE(names.name(i).empty()) << i;
@@ -122,7 +120,7 @@ TEST(Catalogue, RepertoireAndShape) {
 }
 
 TEST(Catalogue, VowelledSpellingsShareTheirBareTwinsValue) {
-    const NameTable& names = LoadedData().names;
+    const NameTable& names = SharedNameData().names;
     EXPECT_EQ(GetAbjad(names.name(2132), true), GetAbjad(names.name(2797), true));
     EXPECT_TRUE(IsBoys(names.gender(2132)));
     EXPECT_TRUE(IsBoys(names.gender(2797)));

@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "abjad.h"
-#include "loaded_data.h"
 #include "name_list.h"
 #include "planets.h"
+#include "read_data.h"
+#include "typed_text_cases.h"
 #include "utf.h"
 
 namespace delvarin {
@@ -71,11 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"LineBreakInPrefix",
                  {"--mother", "مريم", "--boy", "--use-prefix", "--prefix", "سيد\n"},
                  ListExit::BadUsage,
-                 "delvarin-list: --prefix holds a control character"},
+                 "delvarin-list: --prefix holds a control character, a line break or an "
+                 "invisible"},
         ExitCase{"OverrideInMother",
                  {"--mother", "\u202Eمريم", "--boy"},
                  ListExit::BadUsage,
-                 "delvarin-list: --mother holds a control character"},
+                 "delvarin-list: --mother holds a control character, a line break or an "
+                 "invisible"},
         ExitCase{"BothGenders",
                  {"--mother", "مريم", "--boy", "--girl"},
                  ListExit::BadUsage,
@@ -106,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 std::string EngineList(NameListRequest request) {
-    return Utf16ToUtf8(MakeNameList(test::LoadedData(), request).text) + "\n";
+    return Utf16ToUtf8(MakeNameList(SharedNameData(), request).text) + "\n";
 }
 
 TEST(ListCommandOutput, IsTheEngineListFollowedByOneLineFeed) {
@@ -133,6 +136,17 @@ TEST(ListCommandOutput, FoldsTheTypedFarsiYeh) {
     // Twenty characters after folding still fit.
     const ListOutput full = RunList({"--mother", "یییییییییییییییییییی", "--girl"});
     EXPECT_EQ(full.exit, ListExit::Listed);
+}
+
+TEST(ListCommandOutput, RefusesWhatANameBoxWouldTakeOut) {
+    const ListOutput plain = RunList({"--mother", "مريم", "--boy", "--group", "1"});
+    for (const test::TypedCharacter& t : test::kTypedCharacters) {
+        SCOPED_TRACE(t.name);
+        const std::string mother = "مر" + Utf16ToUtf8(test::Utf16(t.c)) + "يم";
+        const ListOutput result = RunList({"--mother", mother, "--boy", "--group", "1"});
+        EXPECT_EQ(result.exit, t.kept ? ListExit::Listed : ListExit::BadUsage);
+        EXPECT_EQ(result.out, t.kept ? plain.out : "");
+    }
 }
 
 TEST(ListCommandOutput, PlanetLabelPicksOneEntryOfTheGroup) {

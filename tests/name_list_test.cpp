@@ -10,13 +10,11 @@
 #include <vector>
 
 #include "abjad.h"
-#include "loaded_data.h"
 #include "planets.h"
+#include "read_data.h"
 
 namespace delvarin {
 namespace {
-
-using test::LoadedData;
 
 struct Line {
     std::u16string shown;  // prefix and name
@@ -52,7 +50,7 @@ NameListRequest SonUnderTheSun() {
 }
 
 std::vector<Line> MadeLines(const NameListRequest& request) {
-    const NameList list = MakeNameList(LoadedData(), request);
+    const NameList list = MakeNameList(SharedNameData(), request);
     EXPECT_EQ(list.status, NameListStatus::Made);
     std::vector<Line> lines = Lines(list.text);
     EXPECT_EQ(static_cast<int>(lines.size()), list.lines);
@@ -89,7 +87,8 @@ TEST(NameListExamples, UntickedPrefixIsIgnored) {
     NameListRequest withText = SonUnderTheSun();
     NameListRequest without = SonUnderTheSun();
     without.prefix = u"";
-    EXPECT_EQ(MakeNameList(LoadedData(), withText).text, MakeNameList(LoadedData(), without).text);
+    EXPECT_EQ(MakeNameList(SharedNameData(), withText).text,
+              MakeNameList(SharedNameData(), without).text);
 }
 
 TEST(NameListExamples, DaughterUnderAllSixPlanets) {
@@ -149,7 +148,7 @@ TEST_P(NameListRemainder, TakesTheListsItWorksBackTo) {
     request.planets = GroupChoice(c.group);
     std::vector<int> expected;
     for (int r : c.lists) {
-        const std::u16string& text = LoadedData().signLists.list(SignSet::BoyLists, r);
+        const std::u16string& text = SharedNameData().signLists.list(SignSet::BoyLists, r);
         std::size_t at = 1;
         while (at < text.size()) {
             const std::size_t bar = text.find(u'|', at);
@@ -161,7 +160,7 @@ TEST_P(NameListRemainder, TakesTheListsItWorksBackTo) {
     const std::vector<Line> lines = MadeLines(request);
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
-        ASSERT_EQ(lines[i].shown, LoadedData().names.name(expected[i])) << i;
+        ASSERT_EQ(lines[i].shown, SharedNameData().names.name(expected[i])) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -178,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NameListPlanetNotFound, ForeignLabelsMakeNoList) {
     NameListRequest foreign = SonUnderTheSun();
     foreign.planets.chosen = u"مشتر\u06CC (قوس)";
-    const NameList list = MakeNameList(LoadedData(), foreign);
+    const NameList list = MakeNameList(SharedNameData(), foreign);
     EXPECT_EQ(list.status, NameListStatus::PlanetNotFound);
     EXPECT_TRUE(list.text.empty());
     EXPECT_EQ(NameListMessage(list.status),
@@ -188,25 +187,25 @@ TEST(NameListPlanetNotFound, ForeignLabelsMakeNoList) {
     NameListRequest all{
         .mother = u"مريم",
         .planets = {std::u16string(kAllEntries), {u"همه موارد", u"شمس (اسد)", u"Mars"}}};
-    EXPECT_EQ(MakeNameList(LoadedData(), all).status, NameListStatus::PlanetNotFound);
+    EXPECT_EQ(MakeNameList(SharedNameData(), all).status, NameListStatus::PlanetNotFound);
 
     // An all-entries choice with no planet after it names no planet either.
     all.planets.entries.resize(1);
-    EXPECT_EQ(MakeNameList(LoadedData(), all).status, NameListStatus::PlanetNotFound);
+    EXPECT_EQ(MakeNameList(SharedNameData(), all).status, NameListStatus::PlanetNotFound);
 }
 
 TEST(NameListPlanetNotFound, RepeatedPlanetListsItsNamesOnce) {
     NameListRequest request = SonUnderTheSun();
     request.planets = {std::u16string(kAllEntries), {u"همه موارد", u"شمس (اسد)", u"شمس (اسد)"}};
-    EXPECT_EQ(MakeNameList(LoadedData(), request).text,
-              MakeNameList(LoadedData(), SonUnderTheSun()).text);
+    EXPECT_EQ(MakeNameList(SharedNameData(), request).text,
+              MakeNameList(SharedNameData(), SonUnderTheSun()).text);
 }
 
 // A brute-force oracle: every catalogue name of the gender, in index order,
 // whose value with the mother's and the prefix's falls on a chosen sign.
 std::vector<std::u16string> Oracle(const NameListRequest& request, const std::set<int>& signs) {
     std::vector<std::u16string> shown;
-    const NameTable& names = LoadedData().names;
+    const NameTable& names = SharedNameData().names;
     std::u16string prefix;
     if (request.prefixInUse) {
         const auto first = request.prefix.find_first_not_of(u' ');

@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "abjad.h"
-#include "loaded_data.h"
+#include "read_data.h"
 
 namespace delvarin {
 namespace {
-
-using test::LoadedData;
 
 std::vector<int> Indices(std::u16string_view text) {
     std::vector<int> out;
@@ -33,7 +31,7 @@ std::vector<int> Indices(std::u16string_view text) {
 }
 
 const std::u16string& List(SignSet set, int k) {
-    return LoadedData().signLists.list(set, k);
+    return SharedNameData().signLists.list(set, k);
 }
 
 bool StartsWith(std::u16string_view text, std::u16string_view start) {
@@ -87,7 +85,7 @@ TEST(SignLists, WellFormedAscendingTexts) {
 }
 
 TEST(SignLists, EachSetHoldsItsGenderOnceUnderItsValue) {
-    const NameTable& names = LoadedData().names;
+    const NameTable& names = SharedNameData().names;
     for (SignSet set : kSignSets) {
         const bool boys = set == SignSet::BoyLists || set == SignSet::BoyListsDel;
         const bool convert = set == SignSet::BoyLists || set == SignSet::GirlLists;

@@ -5,22 +5,23 @@
 
 #include <string>
 
+#include "typed_text_cases.h"
+
 namespace delvarin {
 namespace {
 
 const std::u16string kEmoji = u"\U0001F600";  // a surrogate pair
 
-TEST(TypedText, StripsControlsLineBreaksAndBidiFormatting) {
-    for (char16_t c : {0x0000, 0x0009, 0x000A, 0x000D, 0x001F, 0x007F, 0x0085, 0x009F, 0x2028,
-                       0x2029, 0x202A, 0x202E, 0x2066, 0x2069, 0x200E, 0x200F, 0x061C})
-        EXPECT_TRUE(IsStrippedFromTyping(c)) << std::hex << int(c);
-    // Their neighbours, and what Persian needs, stay.
-    for (char16_t c : {0x0020, 0x00A0, 0x00A1, 0x200C, 0x200D, 0x2027, 0x202F, 0x2065, 0x206A,
-                       0x061B, 0x0640, 0x064A})
-        EXPECT_FALSE(IsStrippedFromTyping(c)) << std::hex << int(c);
-
-    EXPECT_EQ(CleanTypedText(u"\u202Eس\r\nي\u200Fد\t"), u"سيد");
-    EXPECT_EQ(CleanTypedText(u"مي\u200Cنا"), u"مي\u200Cنا");
+TEST(TypedText, StripsControlsLineBreaksAndInvisibleFormatting) {
+    for (const test::TypedCharacter& t : test::kTypedCharacters) {
+        SCOPED_TRACE(t.name);
+        const std::u16string c = test::Utf16(t.c);
+        EXPECT_EQ(IsStrippedFromTyping(t.c), !t.kept);
+        EXPECT_EQ(CleanTypedText(c + u"س" + c + u"يد" + c),
+                  t.kept ? c + u"س" + c + u"يد" + c : u"سيد");
+        EXPECT_EQ(CheckTypedText(u"سي" + c + u"د"),
+                  t.kept ? TypedTextStatus::Fits : TypedTextStatus::StrippedCharacter);
+    }
     EXPECT_EQ(CleanTypedText(u"عل\u06CC"), u"علي");
 }
 
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Decimal, WritesPlainAsciiDigits) {
     EXPECT_EQ(Decimal(0), u"0");
     EXPECT_EQ(Decimal(771), u"771");
-    EXPECT_EQ(Decimal(2147483647), u"2147483647");
+    EXPECT_EQ(Decimal(2147483648), u"2147483648");
     std::u16string text = u"|";
     AppendDecimal(text, 6174);
     EXPECT_EQ(text, u"|6174");

@@ -22,8 +22,8 @@ constexpr std::string_view kUsage =
     "       delvarin-list --catalogue\n"
     "       delvarin-list --sign-lists\n"
     "Prints the suggested names exactly as the window lists them.\n"
-    "Exit: 0 listed, 2 inputs refused, 3 planet not found, 64 bad usage,\n"
-    "      74 the output could not be written.\n";
+    "Exit: 0 listed, 2 inputs refused, 64 bad usage, 74 the output could not be\n"
+    "      written.\n";
 
 struct Options {
     std::u16string mother;
@@ -164,13 +164,15 @@ ListOutput RunListCommand(std::span<const std::string_view> args) {
     }
 
     const PlanetGroup group = *PlanetGroupEntries(o.group);
-    if (o.planet &&
-        std::find(group.labels.begin(), group.labels.end(), *o.planet) == group.labels.end()) {
+    const auto foreignPlanet = [&] {
         std::string entries;
         for (std::u16string_view label : group.labels) entries += "\n  " + Utf16ToUtf8(label);
         return BadUsage("--planet must be an entry of group " + std::to_string(o.group) + ":" +
                         entries);
-    }
+    };
+    if (o.planet &&
+        std::find(group.labels.begin(), group.labels.end(), *o.planet) == group.labels.end())
+        return foreignPlanet();
 
     const CheckStatus check = CheckComplete(o.mother, o.boy, o.girl, o.prefix, o.usePrefix ? 1 : 0);
     switch (check) {
@@ -195,9 +197,8 @@ ListOutput RunListCommand(std::span<const std::string_view> args) {
         case NameListStatus::Made:
             return {ListExit::Listed, Utf16ToUtf8(list.text) + "\n", {}};
         case NameListStatus::PlanetNotFound:
-            return {ListExit::PlanetNotFound, {}, Utf16ToUtf8(NameListMessage(list.status)) + "\n"};
-        case NameListStatus::ValueTooLarge:
-            return {ListExit::Refused, {}, Utf16ToUtf8(NameListMessage(list.status)) + "\n"};
+            // Every entry of a group is a planet or the all-entries entry.
+            return foreignPlanet();
     }
     return {};
 }

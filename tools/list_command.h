@@ -11,7 +11,6 @@ namespace delvarin {
 enum class ListExit : int {
     Listed = 0,
     Refused = 2,
-    PlanetNotFound = 3,
     BadUsage = 64,
     OutputFailed = 74,
 };

@@ -312,7 +312,6 @@ EMSCRIPTEN_KEEPALIVE int delvarin_make_list(int convert, const char16_t* mother,
             answer = std::move(list.text);
             return 0;
         case NameListStatus::PlanetNotFound:
-        case NameListStatus::ValueTooLarge:
             answer = NameListMessage(list.status);
             return 1;
     }

@@ -488,7 +488,6 @@ void Form1::MakeNameList() {
             showList(list.text);
             break;
         case NameListStatus::PlanetNotFound:
-        case NameListStatus::ValueTooLarge:
             vb::MsgBox(this, NameListMessage(list.status));
             break;
     }

@@ -61,7 +61,6 @@ public:
     // The full outer width in twips: the design's client area and the frame.
     std::int32_t FullWidth = 0;
     const NameData& nameData() const { return *data_; }
-    QWidget* control(layout::RowId id) const { return controls_[id.index]; }
 
     vb::Timer* Timer1 = nullptr;
     vb::ComboBox* Combo1 = nullptr;

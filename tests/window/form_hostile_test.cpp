@@ -11,6 +11,7 @@
 
 #include "name_list.h"
 #include "planets.h"
+#include "typed_text_cases.h"
 #include "window_fixture.h"
 
 namespace delvarin {
@@ -151,45 +152,13 @@ void PrintTo(const MarkCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-QString Unit(char16_t c) {
-    return QString(QChar(c));
-}
-
 std::vector<MarkCase> Marks() {
     std::vector<MarkCase> marks;
-    auto hex = [](char16_t c) {
-        return QString::number(c, 16).rightJustified(4, u'0').toUpper();
-    };
-    for (char16_t c = 0x01; c <= 0x1F; ++c)
-        marks.push_back({"ControlU" + hex(c).toStdString(), Unit(c), false});
-    const std::vector<std::tuple<const char*, char16_t, bool>> units{
-        {"DeleteU007F", 0x7F, false},
-        {"NextLineU0085", 0x85, false},
-        {"LineSeparator", 0x2028, false},
-        {"ParagraphSeparator", 0x2029, false},
-        {"LeftToRightMark", 0x200E, false},
-        {"RightToLeftMark", 0x200F, false},
-        {"ArabicLetterMark", 0x061C, false},
-        {"LeftToRightEmbedding", 0x202A, false},
-        {"RightToLeftEmbedding", 0x202B, false},
-        {"PopDirectional", 0x202C, false},
-        {"LeftToRightOverride", 0x202D, false},
-        {"RightToLeftOverride", 0x202E, false},
-        {"LeftToRightIsolate", 0x2066, false},
-        {"RightToLeftIsolate", 0x2067, false},
-        {"FirstStrongIsolate", 0x2068, false},
-        {"PopIsolate", 0x2069, false},
-        {"LoneHighSurrogate", 0xD83D, false},
-        {"LoneLowSurrogate", 0xDE00, false},
-        {"ZeroWidthNonJoiner", 0x200C, true},
-        {"ZeroWidthJoiner", 0x200D, true},
-        {"Tatweel", 0x0640, true},
-    };
-    for (const auto& [name, c, kept] : units) marks.push_back({name, Unit(c), kept});
+    for (const test::TypedCharacter& t : test::kTypedCharacters)
+        if (t.c != 0) marks.push_back({t.name, vb::ToQString(test::Utf16(t.c)), t.kept});
+    marks.push_back({"LoneHighSurrogate", QString(QChar(0xD83D)), false});
+    marks.push_back({"LoneLowSurrogate", QString(QChar(0xDE00)), false});
     marks.push_back({"CarriageReturnLineFeed", QStringLiteral("\r\n"), false});
-    marks.push_back({"Emoji", QString::fromUcs4(U"\U0001F600"), true});
-    // Looks like an alef, but lies outside the letter tables.
-    marks.push_back({"MathematicalAlef", QString::fromUcs4(U"\U0001EE00"), true});
     return marks;
 }
 
