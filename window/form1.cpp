@@ -11,11 +11,13 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "abjad.h"
+#include "accessibility.h"
 #include "check.h"
 #include "code_page.h"
 #include "name_list.h"
@@ -33,9 +35,11 @@ using layout::Kind;
 constexpr int kAnsiArabic = 1256;
 const QString kFaceName = QStringLiteral("IranSansZ");
 const QString kFontFile = QStringLiteral("iransansz-webfont.ttf");
-// The prefix switch for the keyboard, as screen readers announce it.
+// The prefix switch for the keyboard: shown beside its label while Alt is
+// held, and told to screen readers with the name box that has the focus at
+// start and with the prefix controls.
 const QKeySequence kPrefixKey(Qt::ALT | Qt::Key_P);
-constexpr std::u16string_view kPrefixKeyHint = u"كليد ميانبر: Alt+P";
+constexpr std::u16string_view kPrefixKeyHint = u"پيشوند نام با Alt+P روشن و خاموش مي\u200Cشود";
 
 QString FamilyOf(Face face) {
     switch (face) {
@@ -100,6 +104,7 @@ Form1::Form1(QWidget* parent) : vb::Form(parent), data_(std::make_unique<NameDat
     createResults();
     applyLayout();
     applyTabOrder();
+    applyAccessibility();
     connectHandlers();
 }
 
@@ -107,9 +112,11 @@ Form1::~Form1() = default;
 
 void Form1::createWindow() {
     setWindowTitle(vb::ToQString(layout::kWindowTitle));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(vb::Pixels(layout::kClientWidth), vb::Pixels(layout::kClientHeight));
+    // Close only, or no frame at all where the window draws its own.
+    const Qt::WindowFlags frame = drawsOwnFrame() ? Qt::WindowFlags(Qt::FramelessWindowHint)
+                                                  : Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | frame);
+    setClientSize(layout::kClientWidth, layout::kClientHeight);
     // A platform that knows its window frame before the window is shown
     // reports it once the native window exists.
     winId();
@@ -123,7 +130,7 @@ void Form1::createPictures() {
     Image1->setScaledContents(true);
     Label4[0] = make<vb::Label>("Label4(0)");
     Label4[1] = make<vb::Label>("Label4(1)");
-    Label8 = make<vb::Label>("Label8");
+    Label8 = make<vb::Link>("Label8");
     Line1 = make<vb::Line>("Line1", *layout::RowId("Line1").row().fore, layout::kLineWidthPx);
     Line2 = make<vb::Line>("Line2", *layout::RowId("Line2").row().fore, layout::kLineWidthPx);
 }
@@ -172,7 +179,7 @@ void Form1::createChoices() {
 void Form1::createResults() {
     Label10 = make<vb::Label>("Label10");
     Text5 = make<vb::MultiLineBox>("Text5");
-    Image2 = make<vb::Label>("Image2");
+    Image2 = make<vb::Link>("Image2");
     Image2->setPixmap(QPixmap(QStringLiteral(":/question.gif")));
     Timer1 = new vb::Timer(this, layout::kTimerIntervalMs);
 }
@@ -233,24 +240,6 @@ void Form1::applyLayout() {
     // Earlier rows lie in front: raise from the back row to the front one.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if (*it) (*it)->raise();
-
-    // Screen readers announce each input by the caption beside it.
-    Text2->setAccessibleName(Label1->text());
-    Text6->setAccessibleName(Label2->text());
-    Check1->setAccessibleName(Label2->text());
-    for (QWidget* prefix : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Check1),
-                            static_cast<QWidget*>(Label2)}) {
-        prefix->setAccessibleDescription(vb::ToQString(kPrefixKeyHint));
-        prefix->setToolTip(vb::ToQString(kPrefixKeyHint));
-    }
-    (*Option2)(0)->setAccessibleName(Label11->text());
-    (*Option2)(1)->setAccessibleName(Label12->text());
-    (*Option1)(0)->setAccessibleName(Label3->text());
-    (*Option1)(1)->setAccessibleName(Label5->text());
-    Combo1->setAccessibleName(Label6->text());
-    Combo2->setAccessibleName(Label7->text());
-    Text5->setAccessibleName(Label10->text());
-    Image2->setAccessibleName(QStringLiteral("?"));
 }
 
 void Form1::applyFonts() {
@@ -276,7 +265,7 @@ void Form1::applyTabOrder() {
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
         QWidget* w = controls_[i];
-        if (!w || !row.tabIndex) continue;
+        if (!w) continue;
         switch (row.kind) {
             case Kind::DropDown:
             case Kind::OptionButton:
@@ -284,22 +273,60 @@ void Form1::applyTabOrder() {
             case Kind::ResultBox:
             case Kind::CommandButton:
             case Kind::CheckBox:
-                order.push_back(i);
+                if (row.tabIndex) order.push_back(i);
                 break;
             case Kind::Timer:
             case Kind::Frame:
             case Kind::Label:
             case Kind::Picture:
             case Kind::Line:
-                w->setFocusPolicy(Qt::NoFocus);
+                // The two links are reached last; nothing else here is.
+                if (!qobject_cast<vb::Link*>(w)) w->setFocusPolicy(Qt::NoFocus);
                 break;
         }
     }
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return *layout::kRows[a].tabIndex < *layout::kRows[b].tabIndex;
-    });
+    auto key = [](std::size_t i) {
+        return layout::kRows[i].tabIndex.value_or(INT_MAX);
+    };
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::vector<std::size_t> links;
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i)
+        if (qobject_cast<vb::Link*>(controls_[i])) links.push_back(i);
+    std::sort(links.begin(), links.end(),
+              [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    order.insert(order.end(), links.begin(), links.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
+    // The window opens with the focus in the mother's name box.
+    controls_[order.front()]->setFocus();
+}
+
+void Form1::applyAccessibility() {
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        const layout::ControlRow& row = layout::kRows[i];
+        QWidget* w = controls_[i];
+        if (!w) continue;
+        if (!row.labelledBy.empty()) {
+            auto* caption = static_cast<QLabel*>(controls_[layout::RowIndexOf(row.labelledBy)]);
+            w->setAccessibleName(caption->text());
+            // The first control a caption names is its buddy: the relation
+            // screen readers follow from a control to its label.
+            if (!caption->buddy()) caption->setBuddy(w);
+        }
+        if (!row.spokenName.empty()) w->setAccessibleName(vb::ToQString(row.spokenName));
+        if (!row.valueOf.empty()) vb::SetValueOf(w, controls_[layout::RowIndexOf(row.valueOf)]);
+        if (!row.description.empty()) w->setAccessibleDescription(vb::ToQString(row.description));
+        if (row.decorative) vb::SetDecorative(w);
+    }
+    const QString hint = vb::ToQString(kPrefixKeyHint);
+    for (QWidget* prefix : {static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text6),
+                            static_cast<QWidget*>(Check1), static_cast<QWidget*>(Label2)}) {
+        prefix->setAccessibleDescription(hint);
+        prefix->setToolTip(hint);
+    }
+    // Alt alone shows the key beside its label, as menu bars show theirs.
+    new vb::KeyTip(kPrefixKey, Label2);
 }
 
 void Form1::connectHandlers() {
@@ -319,8 +346,8 @@ void Form1::connectHandlers() {
     connect(Text2, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     connect(Text6, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(Image2, &vb::Label::clicked, this, &Form1::Image2_Click);
-    connect(Label8, &vb::Label::clicked, this, &Form1::Label8_Click);
+    connect(Image2, &vb::Link::clicked, this, &Form1::Image2_Click);
+    connect(Label8, &vb::Link::clicked, this, &Form1::Label8_Click);
     // A window manager draws its frame only once the window is up; the full
     // width is the design's client area with that frame.
     connect(this, &vb::Form::frameChanged, this, [this] {
@@ -336,6 +363,14 @@ void Form1::showEvent(QShowEvent* event) {
         setWindowIcon(icon);
     }
     vb::Form::showEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    vb::Form::resizeEvent(event);
+    // Tab skips what the narrowed window hides.
+    for (QWidget* right : {static_cast<QWidget*>(Text5), static_cast<QWidget*>(Image2)})
+        right->setFocusPolicy(right->geometry().right() < client()->width() ? Qt::StrongFocus
+                                                                            : Qt::NoFocus);
 }
 
 void Form1::Form_Load() {
@@ -367,7 +402,7 @@ vb::Boolean Form1::HasFont(const QString& face) {
 }
 
 void Form1::InstalFont(const QString& fileName) {
-    QFontDatabase::addApplicationFont(ProgramFilePath(vb::ProgramFolder(), fileName));
+    RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), fileName));
     // The controls took their fonts before the face existed; let them take it now.
     applyFonts();
 }
@@ -494,7 +529,7 @@ void Form1::MakeNameList() {
     vb::SetMousePointer(vb::kDefaultPointer);
     vb::SetBackColour(Text5, layout::kLightYellow);
     Text5->setEnabled(true);
-    Text5->scrollToTop();
+    Text5->scrollToStart();
 }
 
 // Writes the list ten lines at a time, showing the box after the first line

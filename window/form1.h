@@ -81,7 +81,7 @@ public:
     vb::Label* Label5 = nullptr;
     vb::Label* Label6 = nullptr;
     vb::Label* Label7 = nullptr;
-    vb::Label* Label8 = nullptr;
+    vb::Link* Label8 = nullptr;
     vb::Label* Label9 = nullptr;
     vb::Label* Label10 = nullptr;
     vb::Label* Label11 = nullptr;
@@ -90,12 +90,13 @@ public:
     vb::Label* Label14 = nullptr;
     std::array<vb::Label*, 2> Label4{};
     vb::Label* Image1 = nullptr;
-    vb::Label* Image2 = nullptr;
+    vb::Link* Image2 = nullptr;
     vb::Line* Line1 = nullptr;
     vb::Line* Line2 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createWindow();
@@ -106,13 +107,14 @@ private:
     void applyLayout();
     void applyFonts();
     void applyTabOrder();
+    void applyAccessibility();
     void connectHandlers();
     void showList(std::u16string_view text);
     // Makes the control of a row, inside the window or Frame1 as the row
     // says, and files it under that row.
     template <class W, class... Args>
     W* make(layout::RowId id, Args&&... args) {
-        QWidget* parent = id.row().inFrame ? static_cast<QWidget*>(Frame1) : this;
+        QWidget* parent = id.row().inFrame ? static_cast<QWidget*>(Frame1) : client();
         auto* w = new W(parent, std::forward<Args>(args)...);
         controls_[id.index] = w;
         return w;

@@ -71,6 +71,14 @@ struct ControlRow {
     std::optional<int> tabIndex{};
     bool enabled = true;
     Pointer pointer = Pointer::Default;
+    // For assistive technology: the caption that names the control, or a
+    // name of its own where it has no caption; what a value label shows the
+    // value of, with words that say so; drawn for the eye alone.
+    std::string_view labelledBy{};
+    std::u16string_view spokenName{};
+    std::string_view valueOf{};
+    std::u16string_view description{};
+    bool decorative = false;
 };
 
 inline constexpr std::u16string_view kWindowTitle = u"Delvarin Chooser";
@@ -109,47 +117,62 @@ using enum Align;
 // clang-format off
 inline constexpr std::array kRows{
     ControlRow{.name = "Timer1", .kind = Timer},
-    ControlRow{.name = "Combo1", .kind = DropDown, .box = {120, 4800, 2295, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 7},
+    ControlRow{.name = "Combo1", .kind = DropDown, .box = {120, 4800, 2295, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 7, .labelledBy = "Label6"},
     ControlRow{.name = "Frame1", .kind = Frame, .box = {120, 4035, 3015, 735}, .fore = kWindowText, .tabIndex = 23},
-    ControlRow{.name = "Option1(0)", .kind = OptionButton, .inFrame = true, .box = {2760, 0, 255, 315}, .fore = kWindowText, .tabIndex = 5},
-    ControlRow{.name = "Option1(1)", .kind = OptionButton, .inFrame = true, .box = {2760, 345, 255, 315}, .fore = kWindowText, .tabIndex = 6},
+    ControlRow{.name = "Option1(0)", .kind = OptionButton, .inFrame = true, .box = {2760, 0, 255, 315}, .fore = kWindowText, .tabIndex = 5, .labelledBy = "Label3"},
+    ControlRow{.name = "Option1(1)", .kind = OptionButton, .inFrame = true, .box = {2760, 345, 255, 315}, .fore = kWindowText, .tabIndex = 6, .labelledBy = "Label5"},
     ControlRow{.name = "Label3", .kind = Label, .inFrame = true, .box = {0, 30, 2655, 255}, .text = u"حذف حروف فارسي «پژگچ»", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 25},
     ControlRow{.name = "Label5", .kind = Label, .inFrame = true, .box = {0, 390, 2655, 255}, .text = u"تبديل «پژگچ» به «بزكج»", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 24},
-    ControlRow{.name = "Option2(1)", .kind = OptionButton, .box = {1320, 3495, 255, 315}, .fore = kWindowText, .tabIndex = 4},
-    ControlRow{.name = "Option2(0)", .kind = OptionButton, .box = {2880, 3495, 255, 315}, .fore = kWindowText, .tabIndex = 3},
-    ControlRow{.name = "Combo2", .kind = DropDown, .box = {90, 5280, 2175, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 8},
-    ControlRow{.name = "Text6", .kind = TextBox, .box = {150, 3000, 1455, 380}, .text = kDefaultPrefix, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 2},
-    ControlRow{.name = "Text3", .kind = TextBox, .box = {120, 2880, 1575, 540}, .font = kArial12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 15, .enabled = false},
-    ControlRow{.name = "Text2", .kind = TextBox, .box = {150, 2400, 1935, 380}, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 1},
+    ControlRow{.name = "Option2(1)", .kind = OptionButton, .box = {1320, 3495, 255, 315}, .fore = kWindowText, .tabIndex = 4, .labelledBy = "Label12"},
+    ControlRow{.name = "Option2(0)", .kind = OptionButton, .box = {2880, 3495, 255, 315}, .fore = kWindowText, .tabIndex = 3, .labelledBy = "Label11"},
+    ControlRow{.name = "Combo2", .kind = DropDown, .box = {90, 5280, 2175, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 8, .labelledBy = "Label7"},
+    ControlRow{.name = "Text6", .kind = TextBox, .box = {150, 3000, 1455, 380}, .text = kDefaultPrefix, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 2, .labelledBy = "Label2"},
+    ControlRow{.name = "Text3", .kind = TextBox, .box = {120, 2880, 1575, 540}, .font = kArial12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 15, .enabled = false, .decorative = true},
+    ControlRow{.name = "Text2", .kind = TextBox, .box = {150, 2400, 1935, 380}, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 1, .labelledBy = "Label1"},
     ControlRow{.name = "Command2", .kind = CommandButton, .box = {120, 6000, 2950, 375}, .text = u"«« پيشنهاد نام مناسب براي نوزاد", .font = Font{Face::IranSansZ, 9}, .align = Centre, .rightToLeft = true, .tabIndex = 9},
-    ControlRow{.name = "Text5", .kind = ResultBox, .box = {3360, 480, 2715, 5895}, .text = kResultIntroduction, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 11},
-    ControlRow{.name = "Text1", .kind = TextBox, .box = {120, 2280, 2055, 540}, .font = kArial12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 12, .enabled = false},
-    ControlRow{.name = "Check1", .kind = CheckBox, .box = {2865, 2925, 255, 375}, .font = Font{Face::Arial, 9.75}, .fore = kWindowText, .rightToLeft = true, .tabIndex = 10},
+    ControlRow{.name = "Text5", .kind = ResultBox, .box = {3360, 480, 2715, 5895}, .text = kResultIntroduction, .font = kPersian12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 11, .labelledBy = "Label10"},
+    ControlRow{.name = "Text1", .kind = TextBox, .box = {120, 2280, 2055, 540}, .font = kArial12, .back = kLightYellow, .fore = kDarkRed, .align = Right, .rightToLeft = true, .tabIndex = 12, .enabled = false, .decorative = true},
+    ControlRow{.name = "Check1", .kind = CheckBox, .box = {2865, 2925, 255, 375}, .font = Font{Face::Arial, 9.75}, .fore = kWindowText, .rightToLeft = true, .tabIndex = 10, .labelledBy = "Label2"},
     ControlRow{.name = "Label4(1)", .kind = Label, .box = {2310, 30, 855, 255}, .text = u"Ver 3", .font = kVerdana825, .fore = kWhite, .transparent = true, .align = Right, .tabIndex = 28},
-    ControlRow{.name = "Label14", .kind = Label, .box = {1980, 3270, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 27},
-    ControlRow{.name = "Label13", .kind = Label, .box = {2280, 2655, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 26},
-    ControlRow{.name = "Image2", .kind = Picture, .box = {3390, 45, 360, 360}, .pointer = Pointer::Help},
-    ControlRow{.name = "Line1", .kind = Line, .ends = {3240, -50, 3240, 6600}, .fore = kActiveBorder},
-    ControlRow{.name = "Line2", .kind = Line, .ends = {-45, 3915, 3205, 3915}, .fore = kActiveBorder},
+    ControlRow{.name = "Label14", .kind = Label, .box = {1980, 3270, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 27, .valueOf = "Text6", .description = u"عدد ابجد پيشوند نام"},
+    ControlRow{.name = "Label13", .kind = Label, .box = {2280, 2655, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 26, .valueOf = "Text2", .description = u"عدد ابجد نام مادر"},
+    ControlRow{.name = "Image2", .kind = Picture, .box = {3390, 45, 360, 360}, .pointer = Pointer::Help, .spokenName = u"راهنما: مقاله\u200Cاي در وبلاگ، در مرورگر باز مي\u200Cشود"},
+    ControlRow{.name = "Line1", .kind = Line, .ends = {3240, -50, 3240, 6600}, .fore = kActiveBorder, .decorative = true},
+    ControlRow{.name = "Line2", .kind = Line, .ends = {-45, 3915, 3205, 3915}, .fore = kActiveBorder, .decorative = true},
     ControlRow{.name = "Label12", .kind = Label, .box = {120, 3525, 1095, 255}, .text = u"فرزند دختر", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 22},
     ControlRow{.name = "Label11", .kind = Label, .box = {1680, 3525, 1095, 255}, .text = u"فرزند پسر", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 21},
     ControlRow{.name = "Label10", .kind = Label, .box = {4440, 120, 1575, 255}, .text = u"نام\u200Cهاي پيشنهادي:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 20},
     ControlRow{.name = "Label9", .kind = Label, .box = {0, 5700, 3225, 255}, .text = u"طبع: بادي، روز: سه\u200Cشنبه، ماه: محرم", .font = kPersian825, .fore = kRed, .align = Centre, .rightToLeft = true, .tabIndex = 19},
-    ControlRow{.name = "Label8", .kind = Label, .box = {1440, 960, 255, 255}, .transparent = true, .tabIndex = 18, .pointer = Pointer::Help},
+    ControlRow{.name = "Label8", .kind = Label, .box = {1440, 960, 255, 255}, .transparent = true, .tabIndex = 18, .pointer = Pointer::Help, .spokenName = u"وبگاه سازنده، در مرورگر باز مي\u200Cشود"},
     ControlRow{.name = "Label7", .kind = Label, .box = {2385, 5340, 615, 255}, .text = u"كوكب:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 17},
     ControlRow{.name = "Label2", .kind = Label, .box = {1800, 3000, 1335, 255}, .text = u"پيشوند نام:", .font = kPersian975, .rightToLeft = true, .tabIndex = 14},
     ControlRow{.name = "Label6", .kind = Label, .box = {2400, 4845, 615, 255}, .text = u"طالع:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 16},
     ControlRow{.name = "Label4(0)", .kind = Label, .box = {45, 45, 615, 255}, .text = u"2026", .font = kVerdana825, .fore = kWhite, .transparent = true, .tabIndex = 13},
-    ControlRow{.name = "Image1", .kind = Picture, .box = {0, -300, 3240, 2430}},
+    ControlRow{.name = "Image1", .kind = Picture, .box = {0, -300, 3240, 2430}, .decorative = true},
     ControlRow{.name = "Label1", .kind = Label, .box = {2280, 2400, 1095, 255}, .text = u"نام مادر:", .font = kPersian975, .rightToLeft = true, .tabIndex = 0},
 };
 // clang-format on
 
-consteval std::size_t RowIndex(std::string_view name) {
+// The row of that name; kRows.size() for none.
+constexpr std::size_t RowIndexOf(std::string_view name) {
     for (std::size_t i = 0; i < kRows.size(); ++i)
         if (kRows[i].name == name) return i;
-    throw "no control of that name";  // fails the build
+    return kRows.size();
 }
+
+consteval std::size_t RowIndex(std::string_view name) {
+    if (RowIndexOf(name) == kRows.size()) throw "no control of that name";  // fails the build
+    return RowIndexOf(name);
+}
+
+// Every row a row names is in the table.
+consteval bool NamedRowsExist() {
+    for (const ControlRow& row : kRows)
+        for (std::string_view named : {row.labelledBy, row.valueOf})
+            if (!named.empty() && RowIndexOf(named) == kRows.size()) return false;
+    return true;
+}
+static_assert(NamedRowsExist());
 
 // A control named at compile time: a name the table lacks does not build.
 struct RowId {

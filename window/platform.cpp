@@ -4,16 +4,24 @@
 #include "layout.h"
 
 #include <QChar>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QWindow>
+
+#if DELVARIN_HAVE_WAYLAND
+#include <wayland-client.h>
+
+#include <cstring>
+#endif
 
 #if DELVARIN_HAVE_XCB
 #include <xcb/xcb.h>
 
-#include <cstdint>
 #include <memory>
 #endif
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace delvarin {
@@ -55,6 +63,37 @@ std::optional<int> NativeFrameWidth(const QWindow* window) {
     (void)window;
     return std::nullopt;
 #endif
+}
+
+bool CompositorDrawsFrames() {
+#if DELVARIN_HAVE_WAYLAND
+    // Qt 6.4 keeps its own connection to itself; a second one asks the
+    // compositor which globals it offers.
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display) return false;
+    bool decorates = false;
+    static constexpr wl_registry_listener kListener{
+        [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
+            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+                *static_cast<bool*>(data) = true;
+        },
+        [](void*, wl_registry*, std::uint32_t) {},
+    };
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &kListener, &decorates);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return decorates;
+#else
+    return false;
+#endif
+}
+
+bool RegisterFontFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) return false;
+    return QFontDatabase::addApplicationFont(path) >= 0;
 }
 
 QUrl BlogArticleAddress() {

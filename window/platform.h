@@ -26,6 +26,16 @@ QString ProgramFilePath(const QString& folder, const QString& fileName);
 // window manager's _NET_FRAME_EXTENTS); nothing elsewhere.
 std::optional<int> NativeFrameWidth(const QWindow* window);
 
+// True when the Wayland compositor answering WAYLAND_DISPLAY draws window
+// frames itself (it offers xdg-decoration); false for every other compositor
+// and where the build has no Wayland client library.
+bool CompositorDrawsFrames();
+
+// Makes the font file at `path` usable by the program's windows. Only a
+// regular, readable file is tried: opening a named pipe, say, would wait
+// forever. True when a face was registered.
+bool RegisterFontFile(const QString& path);
+
 // The two web addresses of the window: an article on the project's blog and
 // the project's home page.
 QUrl BlogArticleAddress();

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -69,12 +70,11 @@ void ReportWidthsWhenFramed(Form1* form) {
     constexpr int kFramingMs = 1000;
     constexpr int kWideningMs = 300;
     QTimer::singleShot(kFramingMs, form, [form] {
-        const QMargins m = form->windowHandle()->frameMargins();
-        const int frame = m.left() + m.right();
-        std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, form->width() + frame);
+        const int frame = static_cast<int>(std::lround(form->frameWidth() / vb::kTwipsPerPixel));
+        std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, form->client()->width() + frame);
         form->setOuterWidth(form->FullWidth);
         QTimer::singleShot(kWideningMs, form, [form] {
-            std::printf("wide-client-px %d\n", form->width());
+            std::printf("wide-client-px %d\n", form->client()->width());
             std::fflush(stdout);
             QApplication::quit();
         });

@@ -6,20 +6,26 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWindow>
+// The one way to set a line edit's reading direction apart from its text.
+#include <QtWidgets/private/qwidgetlinecontrol_p.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "accessibility.h"
+#include "decoration.h"
 #include "platform.h"
 
 namespace delvarin::vb {
@@ -44,6 +50,7 @@ constexpr int kTitleBarButtonsPx = 120;
 
 void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     QMessageBox box(owner);
+    if (DrawsOwnFrame()) box.setContentsMargins(AddOwnFrame(&box));
     box.setWindowTitle(call.title);
     box.setText(call.text);
     box.setIcon(call.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
@@ -144,19 +151,76 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+Link::Link(QWidget* parent) : Label(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Link::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit clicked();
+            return;
+        default:
+            Label::keyPressEvent(event);
+    }
+}
+
+void Link::paintEvent(QPaintEvent* event) {
+    Label::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
-    connect(this, &QComboBox::activated, this, &ComboBox::clicked);
+    connect(this, &QComboBox::activated, this, &ComboBox::choose);
 }
 
 void ComboBox::addListItem(std::u16string_view item) {
     addItem(ToQString(item));
     newIndex_ = count() - 1;
+    // Qt chooses the first item put into an empty list; nothing is chosen
+    // until someone chooses.
+    setCurrentIndex(chosen_);
+}
+
+void ComboBox::removeListItem(int index) {
+    if (index == chosen_)
+        chosen_ = -1;
+    else if (index < chosen_)
+        --chosen_;
+    removeItem(index);
+    setCurrentIndex(chosen_);
 }
 
 void ComboBox::setListIndex(int index) {
     setCurrentIndex(index);
+    choose(currentIndex());
+}
+
+void ComboBox::choose(int index) {
+    if (index == chosen_) return;
+    chosen_ = index;
     emit clicked();
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    followDirection();
+}
+
+void TextBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LayoutDirectionChange) followDirection();
+    QLineEdit::changeEvent(event);
+}
+
+void TextBox::followDirection() {
+    if (auto* control = findChild<QWidgetLineControl*>())
+        control->setLayoutDirection(layoutDirection());
 }
 
 MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -229,10 +293,14 @@ QVariant MultiLineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
     return QPlainTextEdit::inputMethodQuery(query);
 }
 
-void MultiLineBox::scrollToTop() {
+void MultiLineBox::scrollToStart() {
     if (sizeStale_) updateSize();
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    // Right-to-left lines start at their right-hand end, which a
+    // right-to-left box shows at the far end of its horizontal bar.
+    QScrollBar* across = horizontalScrollBar();
+    across->setValue(isRightToLeft() ? across->maximum() : across->minimum());
 }
 
 OptionArray::OptionArray(QObject* parent, std::array<QRadioButton*, 2> members)
@@ -255,12 +323,75 @@ void OptionArray::followSelection() {
     }
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CommandButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+KeyTip::KeyTip(const QKeySequence& key, QWidget* over)
+    : QLabel(key.toString(QKeySequence::NativeText), over->parentWidget()) {
+    setObjectName(QStringLiteral("KeyTip"));
+    setFrameShape(QFrame::Box);
+    setAlignment(Qt::AlignCenter);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    resize(sizeHint().width() + 8, over->height());
+    move(over->geometry().center().x() - width() / 2, over->y() - over->height());
+    // Screen readers hear the key in the descriptions of the controls.
+    SetDecorative(this);
+    hide();
+    held_.setInterval(150);
+    connect(&held_, &QTimer::timeout, this, [this] {
+        if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier) return;
+        hide();
+        held_.stop();
+    });
+    qApp->installEventFilter(this);
+}
+
+bool KeyTip::eventFilter(QObject* watched, QEvent* event) {
+    const auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != window()) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            // Alt alone, with or without its own modifier bit as platforms differ.
+            if (key->key() == Qt::Key_Alt &&
+                (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier) {
+                show();
+                raise();
+                held_.start();
+            } else {
+                hide();
+            }
+            break;
+        }
+        case QEvent::KeyRelease:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) hide();
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::WindowDeactivate:
+            hide();
+            break;
+        default:
+            break;
+    }
+    return false;
 }
 
 Timer::Timer(QObject* parent, int intervalMs) : QTimer(parent) {
@@ -310,23 +441,36 @@ void SetMessageBoxShower(MessageBoxShower shower) {
     Shower() = std::move(shower);
 }
 
-Form::Form(QWidget* parent) : QWidget(parent) {}
+Form::Form(QWidget* parent) : QWidget(parent), client_(new QWidget(this)) {
+    InstallAccessibility();
+    if (DrawsOwnFrame()) {
+        ownFrame_ = AddOwnFrame(this);
+        framePx_ = ownFrame_.left() + ownFrame_.right();
+    }
+    client_->move(ownFrame_.left(), ownFrame_.top());
+}
+
+void Form::setClientSize(double widthTwips, double heightTwips) {
+    setFixedSize(QSize(Pixels(widthTwips), Pixels(heightTwips)).grownBy(ownFrame_));
+}
 
 int Form::clientPixels(double outerTwips) const {
     return std::max(1, static_cast<int>(std::lround(outerTwips / kTwipsPerPixel - framePx_)));
 }
 
 double Form::outerWidth() const {
-    if (askedTwips_ >= 0 && width() == clientPixels(askedTwips_)) return askedTwips_;
-    return (width() + framePx_) * kTwipsPerPixel;
+    const int clientWidth = width() - ownFrame_.left() - ownFrame_.right();
+    if (askedTwips_ >= 0 && clientWidth == clientPixels(askedTwips_)) return askedTwips_;
+    return (clientWidth + framePx_) * kTwipsPerPixel;
 }
 
 void Form::setOuterWidth(double twips) {
     askedTwips_ = twips;
-    setFixedWidth(clientPixels(twips));
+    setFixedWidth(clientPixels(twips) + ownFrame_.left() + ownFrame_.right());
 }
 
 bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::Resize) client_->resize(size().shrunkBy(ownFrame_));
     // The frame shows up with no event of its own (a move under some window
     // managers, an activation or nothing at all under others), so it is
     // looked for at every event; the platform answers from its cache.
@@ -336,7 +480,7 @@ bool Form::event(QEvent* event) {
 
 void Form::followFrame() {
     const QWindow* window = windowHandle();
-    if (!window) return;
+    if (!window || !ownFrame_.isNull()) return;
     const QMargins margins = window->frameMargins();
     if (margins == margins_) return;
     margins_ = margins;
@@ -347,7 +491,7 @@ void Form::followFrame() {
                                   : static_cast<double>(margins.left() + margins.right());
     if (framePx == framePx_) return;
     framePx_ = framePx;
-    if (askedTwips_ >= 0) setFixedWidth(clientPixels(askedTwips_));
+    if (askedTwips_ >= 0) setOuterWidth(askedTwips_);
     emit frameChanged();
 }
 

@@ -65,34 +65,58 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A drop-down list whose click event runs when the user picks an item and,
-// nested inside the call, when code sets the chosen index.
+// A picture or hot spot that opens a page: the keyboard reaches it too, and
+// Enter or Space opens it as a click does.
+class Link : public Label {
+    Q_OBJECT
+public:
+    explicit Link(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A drop-down list whose click event runs whenever the chosen item changes:
+// when the user picks another item and, nested inside the call, when code
+// sets another index. Picking the item already chosen is no change; adding
+// and removing items choose nothing by themselves.
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent);
     int listCount() const { return count(); }
     void addListItem(std::u16string_view item);
-    void removeListItem(int index) { removeItem(index); }
+    void removeListItem(int index);
     int newIndex() const { return newIndex_; }
-    int listIndex() const { return currentIndex(); }
+    int listIndex() const { return chosen_; }
     void setListIndex(int index);
     std::u16string list(int index) const { return ToText(itemText(index)); }
 signals:
     void clicked();
 
 private:
+    void choose(int index);
+
     int newIndex_ = -1;
+    int chosen_ = -1;
 };
 
 // A one-line text box; its change event (textChanged) runs on every change,
-// by the user or by code.
+// by the user or by code. It reads in its own layout direction whatever its
+// text: Qt would take the direction from the first letter typed.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit TextBox(QWidget* parent);
     std::u16string textValue() const { return ToText(text()); }
     void setTextValue(std::u16string_view value) { setText(ToQString(value)); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void followDirection();
 };
 
 // The multi-line result box. It holds its text exactly as set, CR LF line
@@ -106,7 +130,9 @@ public:
     void appendText(std::u16string_view value);
     // Shows the current text at once, inside a running handler.
     void refresh();
-    void scrollToTop();
+    // Scrolls to where the text starts: the top line, from its beginning
+    // (its right-hand end, for a right-to-left box).
+    void scrollToStart();
 
 protected:
     // A read-only plain-text box still takes input-method text; this one
@@ -150,7 +176,8 @@ private:
 
 // A command button whose caption reads in the button's own direction: Qt
 // lays a button's text out in the application's, which put the leading
-// "««" of a Persian caption at its end.
+// "««" of a Persian caption at its end. Return and Enter press it, as Space
+// does.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -158,6 +185,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A badge over a control that shows its shortcut key while Alt alone is held
+// in the control's window, for a keyboard user to find it.
+class KeyTip : public QLabel {
+    Q_OBJECT
+public:
+    KeyTip(const QKeySequence& key, QWidget* over);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The release of Alt may go elsewhere (Alt+Tab): the key is asked after.
+    QTimer held_;
 };
 
 // A check box with the values 0 (unchecked) and 1 (checked).
@@ -198,10 +241,17 @@ private:
 // A top-level window whose outer width, borders included, is the one asked
 // for. A window manager tells the frame it draws only once the window is up,
 // so the width asked for is kept, and kept true whenever the frame changes.
+// Where nobody else would draw a frame that offers close alone (a Wayland
+// compositor that leaves decorations to the program), the window draws its
+// own title bar and border; its controls go into client() either way.
 class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
+    QWidget* client() const { return client_; }
+    bool drawsOwnFrame() const { return !ownFrame_.isNull(); }
+    // The size of client(), in twips.
+    void setClientSize(double widthTwips, double heightTwips);
     // Twips, frame included: the width last asked for while the window keeps
     // it, so steps of 100 twips stay exact in spite of whole pixels.
     double outerWidth() const;
@@ -218,6 +268,9 @@ private:
     void followFrame();
     int clientPixels(double outerTwips) const;
 
+    QWidget* client_;
+    // The frame drawn by the window itself, or nothing.
+    QMargins ownFrame_;
     QMargins margins_;
     // In logical pixels; a fraction where the screen is scaled and the
     // frame's device pixels do not divide evenly.

@@ -140,7 +140,7 @@ TEST_F(FormInteraction, PrefixSwitchTurnsOnAndOff) {
 }
 
 TEST_F(FormInteraction, AltPWorksThePrefixSwitchAsItsLabelDoes) {
-    EXPECT_EQ(form->Check1->accessibleDescription(), "كليد ميانبر: Alt+P");
+    EXPECT_TRUE(form->Check1->accessibleDescription().contains("Alt+P"));
     QTest::keyClick(form->Text2, Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(form->Check1->value(), 1);
     EXPECT_TRUE(form->Text6->isEnabled());
@@ -163,6 +163,28 @@ TEST_F(FormInteraction, EnterInANameBoxPressesTheButton) {
     EXPECT_EQ(messages.calls.size(), 1u);
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->outerWidth(), form->FullWidth);
+}
+
+TEST_F(FormInteraction, ReturnAndEnterPressTheFocusedButton) {
+    form->Command2->setFocus();
+    QTest::keyClick(form->Command2, Qt::Key_Return);
+    QTest::keyClick(form->Command2, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(form->Command2, Qt::Key_Space);
+    EXPECT_EQ(messages.calls.size(), 3u);  // no mother's name: refused each time
+}
+
+TEST_F(FormInteraction, NameBoxesReadRightToLeftWhateverIsTyped) {
+    for (vb::TextBox* box : {form->Text2, form->Text6}) {
+        box->setEnabled(true);
+        box->setText(QStringLiteral("éäفاطمه"));
+        auto caretX = [&](int position) {
+            box->setCursorPosition(position);
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        };
+        // The text starts at the right-hand end, a Latin start or not.
+        EXPECT_GT(caretX(0), caretX(static_cast<int>(box->text().size())))
+            << box->objectName().toStdString();
+    }
 }
 
 TEST_F(FormInteraction, OptionLabelsSelectTheirButtons) {
@@ -213,6 +235,17 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"Jupiter", 2, 3, "همه موارد", ""},
         GroupCase{"MoonAndVenus", 3, 4, "همه موارد", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FormInteraction, ChoosingTheChosenGroupAgainChangesNothing) {
+    pickGroup(2);
+    pickPlanet(2);
+    const QString description = caption(form->Label9);
+    ASSERT_FALSE(description.isEmpty());
+    pickGroup(2);
+    form->Combo1->setListIndex(2);
+    EXPECT_EQ(form->Combo2->listIndex(), 2);
+    EXPECT_EQ(caption(form->Label9), description);
+}
 
 TEST_F(FormInteraction, PickingAPlanetShowsItsDescription) {
     pickGroup(2);
@@ -381,10 +414,24 @@ TEST_F(FormInteraction, TheListGrowsInSightUnderTheBusyState) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(FormInteraction, ALongPrefixStillShowsWhereEveryLineStarts) {
+    type(form->Text2, "مريم");
+    click(form->Label11);
+    pickGroup(1);
+    click(form->Label2);
+    form->Text6->setText(QString(20, u'ب'));
+    requestList();
+    QTest::qWait(50);
+    ASSERT_TRUE(shownResult().starts_with(u"بببببببببببببببببببب "));
+    // The first line starts at the box's right-hand edge.
+    const int caret = form->Text5->cursorRect(QTextCursor(form->Text5->document())).right();
+    EXPECT_NEAR(caret, form->Text5->viewport()->width(), 8);
+}
+
 TEST_F(FormInteraction, TheResultBoxIsReadOnlyButCopyable) {
     form->Text5->setFocus();
     QTest::keyClicks(form->Text5, "x");
-    EXPECT_FALSE(form->Text5->textValue().starts_with(u"x"));
+    EXPECT_FALSE(shownResult().starts_with(u"x"));
     form->Text5->selectAll();
     form->Text5->copy();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("اين نرم"));
@@ -402,8 +449,11 @@ TEST_F(FormInteraction, LinksOpenTheirAddresses) {
     LinkRecorder recorder;
     QDesktopServices::setUrlHandler("http", &recorder, "open");
     click(form->Label8);
-    click(form->Label8);
-    form->Image2_Click();
+    form->Label8->setFocus();
+    QTest::keyClick(form->Label8, Qt::Key_Return);
+    form->setOuterWidth(form->FullWidth);
+    form->Image2->setFocus();
+    QTest::keyClick(form->Image2, Qt::Key_Space);
     QDesktopServices::unsetUrlHandler("http");
     ASSERT_EQ(recorder.opened.size(), 3);
     EXPECT_EQ(recorder.opened[0], recorder.opened[1]);

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 #include <string>
 
@@ -54,7 +58,7 @@ TEST_F(FormLayout, ColumnsAndFramingBoxesHoldTogether) {
 TEST_F(FormLayout, FrontToBackOrder) {
     // A later sibling is drawn over an earlier one.
     auto over = [&](QWidget* front, QWidget* back) {
-        const QObjectList& siblings = form->children();
+        const QObjectList& siblings = form->client()->children();
         return siblings.indexOf(front) > siblings.indexOf(back);
     };
     EXPECT_TRUE(over(form->Text2, form->Text1));
@@ -169,9 +173,11 @@ TEST_F(FormLayout, TabOrderFollowsTheTabIndices) {
         return stops;
     };
     // Text6 and Check1 are disabled at start; each option group is one stop,
-    // its selected member or, while none is, its first.
+    // its selected member or, while none is, its first. The result box and
+    // the help picture are stops only once the window shows them; the two
+    // links come last.
     const std::vector<QWidget*> opened{(*form->Option2)(0), (*form->Option1)(1), form->Combo1,
-                                       form->Combo2,        form->Command2,      form->Text5,
+                                       form->Combo2,        form->Command2,      form->Label8,
                                        form->Text2,         (*form->Option2)(0)};
     EXPECT_EQ(chain(), opened);
     EXPECT_TRUE(form->Text2->hasFocus());
@@ -179,6 +185,10 @@ TEST_F(FormLayout, TabOrderFollowsTheTabIndices) {
     click(form->Label3);
     EXPECT_EQ(chain()[0], (*form->Option2)(1));
     EXPECT_EQ(chain()[1], (*form->Option1)(0));
+    form->setOuterWidth(form->FullWidth);
+    const std::vector<QWidget*> widened = chain();
+    EXPECT_EQ(std::vector<QWidget*>(widened.begin() + 4, widened.end()),
+              (std::vector<QWidget*>{form->Command2, form->Text5, form->Label8, form->Image2}));
 }
 
 class FormStartUp : public WindowTest {};
@@ -217,6 +227,72 @@ TEST_F(FormStartUp, StateWhenTheWindowOpens) {
     EXPECT_GE(form->Text5->x(), form->width());
     EXPECT_GE(form->Image2->x(), form->width());
     EXPECT_TRUE(messages.calls.empty());
+}
+
+// What a screen reader hears: every control that takes input or acts by its
+// caption, or by what it opens; the value labels tied to their boxes; the
+// framing boxes, lines and photograph not at all.
+TEST_F(FormLayout, ScreenReadersHearEveryControlByItsCaption) {
+    auto heard = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w);
+    };
+    const std::vector<std::tuple<QWidget*, QString, QAccessible::Role>> controls{
+        {form->Text2, "نام مادر:", QAccessible::EditableText},
+        {form->Text6, "پيشوند نام:", QAccessible::EditableText},
+        {form->Check1, "پيشوند نام:", QAccessible::CheckBox},
+        {(*form->Option2)(0), "فرزند پسر", QAccessible::RadioButton},
+        {(*form->Option2)(1), "فرزند دختر", QAccessible::RadioButton},
+        {(*form->Option1)(0), "حذف حروف فارسي «پژگچ»", QAccessible::RadioButton},
+        {(*form->Option1)(1), "تبديل «پژگچ» به «بزكج»", QAccessible::RadioButton},
+        {form->Combo1, "طالع:", QAccessible::ComboBox},
+        {form->Combo2, "كوكب:", QAccessible::ComboBox},
+        {form->Command2, form->Command2->text(), QAccessible::Button},
+        {form->Text5, "نام‌هاي پيشنهادي:", QAccessible::EditableText},
+        {form->Image2, vb::ToQString(layout::RowId("Image2").row().spokenName), QAccessible::Link},
+        {form->Label8, vb::ToQString(layout::RowId("Label8").row().spokenName), QAccessible::Link},
+    };
+    for (const auto& [w, name, role] : controls) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(heard(w)->text(QAccessible::Name), name);
+        EXPECT_EQ(heard(w)->role(), role);
+    }
+    EXPECT_EQ(heard(form->Combo1)->text(QAccessible::Value), "سعد (همه موارد)");
+    EXPECT_TRUE(heard(form->Image2)
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
+    const auto labels = heard(form->Text2)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->object(), form->Label1);
+
+    type(form->Text2, "مريم");
+    QAccessibleInterface* value = heard(form->Label13);
+    EXPECT_EQ(value->text(QAccessible::Name), "290");
+    EXPECT_EQ(value->text(QAccessible::Description), "عدد ابجد نام مادر");
+    const auto controller = value->relations(QAccessible::Controller);
+    ASSERT_EQ(controller.size(), 1);
+    EXPECT_EQ(controller[0].first->object(), form->Text2);
+
+    QAccessibleInterface* client = heard(form->client());
+    std::vector<QObject*> spoken;
+    for (int i = 0; i < client->childCount(); ++i) spoken.push_back(client->child(i)->object());
+    for (QWidget* unseen :
+         {static_cast<QWidget*>(form->Text1), static_cast<QWidget*>(form->Text3),
+          static_cast<QWidget*>(form->Line1), static_cast<QWidget*>(form->Image1)})
+        EXPECT_EQ(std::count(spoken.begin(), spoken.end(), unseen), 0);
+    EXPECT_EQ(std::count(spoken.begin(), spoken.end(), form->Text2), 1);
+}
+
+TEST_F(FormLayout, HoldingAltShowsThePrefixKey) {
+    auto* tip = form->findChild<QLabel*>("KeyTip");
+    ASSERT_NE(tip, nullptr);
+    EXPECT_FALSE(tip->isVisible());
+    QTest::keyPress(form->Text2, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->text(), "Alt+P");
+    QTest::keyRelease(form->Text2, Qt::Key_Alt);
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_TRUE(form->Text2->accessibleDescription().contains("Alt+P"));
 }
 
 TEST(CodePageWarning, NonPersianLocaleWarnsOnceAndStartsTheSame) {
@@ -277,6 +353,17 @@ TEST(FontProvisioning, MissingFontFileLeavesStartUpUnaffected) {
     EXPECT_EQ(form.outerWidth(), 3300);
     EXPECT_EQ(form.Combo2->listCount(), 7);
     EXPECT_EQ(form.nameData().names.name(6174), u"شداد");
+}
+
+TEST(FontProvisioning, OnlyARegularReadableFileIsRegistered) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("iransansz-webfont.ttf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Opening a pipe for reading would wait for a writer that never comes.
+    EXPECT_FALSE(RegisterFontFile(pipe));
+    EXPECT_FALSE(RegisterFontFile(dir.path()));
+    EXPECT_FALSE(RegisterFontFile(dir.filePath(QStringLiteral("missing.ttf"))));
+    EXPECT_TRUE(RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), "iransansz-webfont.ttf")));
 }
 
 TEST(FontProvisioning, TheShippedFaceIsFoundOnceRegistered) {
