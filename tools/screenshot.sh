@@ -17,7 +17,7 @@ if [[ -z "${SCREENSHOT_INNER:-}" ]]; then
 fi
 
 # A Persian locale, so the code-page warning does not cover the window.
-LANG=fa_IR.UTF-8 "$program" &
+LC_ALL=fa_IR.UTF-8 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(xdotool search --sync --onlyvisible --name "Delvarin Chooser" | head -n 1)

@@ -7,6 +7,8 @@
 # Usage: tools/web-check.sh [LINUX_BUILD_DIR]   (default build/ci)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+unset LC_ALL LC_CTYPE LANGUAGE
+export LANG=C.UTF-8
 linux=${1:-build/ci}
 
 tools/install-deps.sh --web

@@ -7,6 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux=${1:-build/ci}
+# wine hands a program its arguments converted with the host's locale: with
+# none set, Persian arrives broken. LANG alone, so that each code-page check
+# below can set its own.
+unset LC_ALL LC_CTYPE LANGUAGE
+export LANG=C.UTF-8
 
 tools/install-deps.sh --windows
 # wine takes its code page from the host locale, so both must exist.
