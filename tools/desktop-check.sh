@@ -41,8 +41,9 @@ near() {  # near ACTUAL EXPECTED: within one device pixel of rounding
   awk -v a="$1" -v e="$2" 'BEGIN { d = a - e; exit !(d <= 1 && d >= -1) }'
 }
 alive() { kill -0 "$1" 2>/dev/null; }
-same_pixels() {  # same_pixels A B: the two pictures match to the pixel
-  [[ $(compare -metric AE "$1" "$2" null: 2>&1 || true) == 0 ]]
+same_pixels() {  # same_pixels A B [GEOMETRY]: the two pictures, or a part, match to the pixel
+  local part=${3:-10000x10000+0+0}
+  [[ $(compare -metric AE "$1[$part]" "$2[$part]" null: 2>&1 || true) == 0 ]]
 }
 
 # Starts Xvfb (kept alive between clients, so a keyboard layout set on it
@@ -127,7 +128,8 @@ check_openbox_buttons() {
   sleep 0.5
   import -window "$id" "$shots/$tag-after.png"
   alive "$app" || fail "$tag: the program ended"
-  same_pixels "$before" "$shots/$tag-after.png" || fail "$tag: the window changed"
+  # All but the button, whose focus frame comes back only with the next key.
+  same_pixels "$before" "$shots/$tag-after.png" "10000x395+0+0" || fail "$tag: the window changed"
   echo "$tag: maximise changed nothing, minimise and Alt+Tab brought the window back as it was"
 }
 

@@ -114,10 +114,12 @@ public:
         auto related = QAccessibleWidget::relations(match);
         QWidget* named = static_cast<QLabel*>(widget())->buddy();
         if (named && (match & QAccessible::Labelled))
-            related.push_back({QAccessible::queryAccessibleInterface(named), QAccessible::Labelled});
+            related.push_back(
+                {QAccessible::queryAccessibleInterface(named), QAccessible::Labelled});
         auto* box = widget()->property(kValueOf).value<QObject*>();
         if (box && (match & QAccessible::Controller))
-            related.push_back({QAccessible::queryAccessibleInterface(box), QAccessible::Controller});
+            related.push_back(
+                {QAccessible::queryAccessibleInterface(box), QAccessible::Controller});
         return related;
     }
 };

@@ -144,8 +144,8 @@ protected:
 }  // namespace
 
 bool DrawsOwnFrame() {
-    static const bool own = QGuiApplication::platformName() == QLatin1String("wayland") &&
-                            !CompositorDrawsFrames();
+    static const bool own =
+        QGuiApplication::platformName() == QLatin1String("wayland") && !CompositorDrawsFrames();
     return own;
 }
 
