@@ -25,11 +25,12 @@ struct CatalogueRow {
     std::u16string_view name;
 };
 
-// The catalogue rows 1..6174 in index order, as compiled into the program.
+// The catalogue rows 1..6174 in index order, read once from the text
+// compiled into the program.
 std::span<const CatalogueRow> CatalogueRows();
 
 // The names by index. Slots 0 and 6175..6200 stay empty; the texts point into
-// the compiled-in rows, so filling the table allocates nothing.
+// the compiled-in text, so filling the table copies none.
 class NameTable {
 public:
     static constexpr int kLastSlot = 6200;

@@ -108,7 +108,7 @@ void SortIndexList(std::vector<int>& indexList) {
 
 NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     const std::vector<int> remainders = ChosenRemainders(request);
-    if (remainders.empty()) return {NameListStatus::PlanetNotFound, {}};
+    if (remainders.empty()) return {NameListStatus::PlanetNotFound, {}, 0, {}};
 
     const bool convert = request.convertLetters;
     const int m = SignRemainder(request.mother, convert);
@@ -134,7 +134,7 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     // prefix's plus the name's.
     const std::int64_t prefixValue = AbjadSum(shownPrefix, convert);
 
-    NameList list{NameListStatus::Made, {}, static_cast<int>(indexList.size())};
+    NameList list{NameListStatus::Made, {}, static_cast<int>(indexList.size()), {}};
     std::u16string& text = list.text;
     text.reserve(indexList.size() * (shownPrefix.size() + 22) + 5);
     for (int n : indexList) {
@@ -146,6 +146,7 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
         text += u")\r\n";
     }
     text += u"- - -";
+    list.indices = std::move(indexList);
     return list;
 }
 

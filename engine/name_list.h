@@ -35,6 +35,8 @@ struct NameList {
     // unless the list was made.
     std::u16string text;
     int lines = 0;
+    // The catalogue index of each line's name, in the order of the lines.
+    std::vector<int> indices;
 };
 
 // The names of the chosen gender whose value plus the mother's value falls,
