@@ -1,48 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The web page's figures: its size, the time from opening it from disk to
-// ready in headless Chromium, and the press-to-list time of the 1719-line
-// list beside the floor of setting that text at once. Prints, never judges.
-// Usage: node bench/web-figures.mjs [SITE] [MODULE_JS]
-import fs from "node:fs";
-import os from "node:os";
-import path from "node:path";
-import zlib from "node:zlib";
-import { openBrowser, openPage } from "../web/tests/browser.mjs";
+// The web page's figures: what a first visit downloads (served compressed as
+// a static host serves it), Lighthouse's mobile and desktop runs (the phone
+// and the classic layout), the time from opening to ready, and the press to
+// list of the 1719-line list beside the floor of setting that text at once.
+// Prints, never judges.
+// Usage: node bench/web-figures.mjs   (SITE, LIST as for the page's tests)
+import lighthouse from "../web/node_modules/lighthouse/core/index.js";
+import desktopConfig from "../web/node_modules/lighthouse/core/config/desktop-config.js";
+import { desktop, openBrowser, openPage, phones, startServer, typeInto } from "../web/tests/browser.mjs";
 
-const site = process.argv[2] || "build/web/site";
-const moduleJs = process.argv[3] || "build/web/web/delvarin_module.js";
 const runs = 11;
 const median = (xs) => xs.sort((a, b) => a - b)[xs.length >> 1];
-const kb = (bytes) => (bytes / 1024).toFixed(1) + " KiB";
-const gz = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
+const kib = (bytes) => (bytes / 1024).toFixed(1) + " KiB";
 
 const browser = await openBrowser();
-const loads = [];
-for (let i = 0; i < runs; ++i) {
-  const page = await openPage(browser, site);
-  loads.push(await page.evaluate(() => window.delvarinPage.readyMs));
-  await page.close();
-}
-// The floor: a page from disk that has nothing to load or build.
-const empty = fs.mkdtempSync(path.join(os.tmpdir(), "delvarin-empty-"));
-fs.writeFileSync(path.join(empty, "index.html"),
-  "<!DOCTYPE html><script>window.delvarinPage = { readyMs: performance.now() };" +
-  "document.documentElement.dataset.ready = '1';</script>");
-const emptyLoads = [];
-for (let i = 0; i < runs; ++i) {
-  const page = await openPage(browser, empty);
-  emptyLoads.push(await page.evaluate(() => window.delvarinPage.readyMs));
-  await page.close();
-}
-fs.rmSync(empty, { recursive: true });
+const server = await startServer();
 
-const page = await openPage(browser, site);
-await page.evaluate(() => {
-  const box = document.getElementById("Text2");
-  box.value = "مريم";
-  box.dispatchEvent(new InputEvent("input", { bubbles: true }));
-  document.getElementById("Label12").click();
-});
+// A first visit in a fresh profile: every response's bytes on the wire.
+const context = await browser.createBrowserContext();
+const visit = await context.newPage();
+const cdp = await visit.createCDPSession();
+await cdp.send("Network.enable");
+const wire = new Map();
+cdp.on("Network.loadingFinished", (e) => wire.set(e.requestId, e.encodedDataLength));
+await visit.goto(server.address);
+await visit.waitForFunction(() => document.documentElement.dataset.ready === "1");
+await visit.evaluate(() => navigator.serviceWorker.ready);
+await new Promise((r) => setTimeout(r, 1000));
+const firstVisit = [...wire.values()].reduce((a, b) => a + b, 0);
+await context.close();
+
+const port = Number(new URL(browser.wsEndpoint()).port);
+const lighthouseRows = [];
+for (const [name, layout, config] of [["mobile", "phone", undefined], ["desktop", "classic", desktopConfig]]) {
+  const { lhr } = await lighthouse(server.address, { port, logLevel: "error" }, config);
+  const score = (id) => Math.round(lhr.categories[id].score * 100);
+  const audit = (id) => lhr.audits[id].displayValue;
+  lighthouseRows.push(
+    `  ${name.padEnd(8)}(${layout} layout)  performance ${score("performance")}, accessibility ` +
+    `${score("accessibility")}, best practices ${score("best-practices")}, SEO ${score("seo")}\n` +
+    `      first contentful paint ${audit("first-contentful-paint")}, largest ${audit("largest-contentful-paint")},` +
+    ` total blocking ${audit("total-blocking-time")}, layout shift ${audit("cumulative-layout-shift")}`);
+}
+
+const loads = { disk: [], served: [] };
+for (let i = 0; i < runs; ++i)
+  for (const [where, address] of [["disk", undefined], ["served", server.address]]) {
+    const page = await openPage(browser, phones[1], address);
+    loads[where].push(await page.evaluate(() => window.delvarinPage.readyMs));
+    await page.close();
+  }
+
+const page = await openPage(browser, desktop);
+await typeInto(page, "Text2", "مريم");
+await page.click("#Label12");
 const lists = [];
 const floors = [];
 let lines = 0;
@@ -56,11 +67,14 @@ for (let i = 0; i < runs; ++i) {
   floors.push(await page.evaluate(() => window.delvarinPage.floorMs));
 }
 await browser.close();
+server.close();
 
 const list = median(lists);
 const floor = median(floors);
-console.log(`Web page (headless ${"Chromium"}, opened from disk, median of ${runs})
-  module (engine, catalogue, layout)   ${kb(fs.statSync(moduleJs).size)}, ${kb(gz(moduleJs))} gzipped   goal under 250 KiB gzipped
-  whole page (module, face, pictures)  ${kb(fs.statSync(site + "/index.html").size)}, ${kb(gz(site + "/index.html"))} gzipped
-  open to ready                        ${median(loads).toFixed(1)} ms   floor, an empty page: ${median(emptyLoads).toFixed(1)} ms   goal under 200 ms
-  press to list, ${lines} lines          ${list.toFixed(2)} ms   floor, same text set at once: ${floor.toFixed(2)} ms   ratio ${(list / floor).toFixed(2)}`);
+console.log(`Web page (headless Chromium; served by nginx, compressed)
+  first visit, every file on the wire   ${kib(firstVisit)}   goal under 150 KiB
+Lighthouse 12.2.3 (mobile: slow 4G, 4x CPU; desktop: its own profile)
+${lighthouseRows.join("\n")}
+Opening and listing (median of ${runs})
+  open to ready, phone, served   ${median(loads.served).toFixed(1)} ms   from disk ${median(loads.disk).toFixed(1)} ms
+  press to list, ${lines} lines    ${list.toFixed(2)} ms   floor, same text set at once: ${floor.toFixed(2)} ms   ratio ${(list / floor).toFixed(2)}`);

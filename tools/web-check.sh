@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the web page with emscripten and drives it in headless Chromium from
-# disk: starting state, typing, the prefix switch, the messages, the widening
-# and the phone fit, and 58 lists compared with delvarin-list byte for byte.
-# Screenshots go to build/web/screenshots.
+# Builds the web site with emscripten and drives it in headless Chromium, from
+# disk and served as a static host serves it (nginx): the window's behaviour
+# and 58 lists compared with delvarin-list byte for byte; both layouts at
+# phone and desktop widths; stars, the shortlist and the address; offline,
+# installable, axe and Lighthouse. Screenshots go to build/web/screenshots.
 # Usage: tools/web-check.sh [LINUX_BUILD_DIR]   (default build/ci)
 set -euo pipefail
 cd "$(dirname "$0")/.."

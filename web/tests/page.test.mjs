@@ -1,102 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in real headless Chromium, opened from disk and driven as a parent
 // would; its lists are checked against delvarin-list, byte for byte.
-// Usage: node --test web/tests/  with SITE (build/web/site), LIST (the Linux
-// delvarin-list) and SHOTS (where the screenshots go) in the environment.
 import { after, before, describe, it } from "node:test";
 import assert from "node:assert/strict";
-import { spawnSync } from "node:child_process";
-import fs from "node:fs";
-import { openBrowser, openPage, pageAddress } from "./browser.mjs";
-
-const site = process.env.SITE || "build/web/site";
-const listCommand = process.env.LIST || "build/ci/tools/delvarin-list";
-const shots = process.env.SHOTS || "build/web/screenshots";
-
-const list = (...args) => {
-  const r = spawnSync(listCommand, args, { encoding: "utf8" });
-  return { status: r.status, out: r.stdout, err: r.stderr };
-};
-// The window's text is delvarin-list's output without its closing line feed.
-const windowText = (args) => {
-  const r = list(...args);
-  assert.equal(r.status, 0, r.err);
-  return r.out.slice(0, -1);
-};
-const message = (args) => {
-  const r = list(...args);
-  assert.equal(r.status, 2);
-  return r.err.trim();
-};
-// The refusal of an unknown planet names the group's entries, one a line.
-const groupEntries = (group) => {
-  const lines = list("--mother", "x", "--group", String(group), "--planet", "?").err.split("\n");
-  return lines.slice(1, lines.findIndex((l) => l.startsWith("usage:"))).map((l) => l.slice(2));
-};
+import {
+  choose, desktop, dialogAfter, fromDisk, groupEntries, list, message, openBrowser, openPage,
+  phones, request, shots, text, typeInto, typedCharacters, windowText,
+} from "./browser.mjs";
 
 let browser;
-before(async () => {
-  browser = await openBrowser();
-  fs.mkdirSync(shots, { recursive: true });
-});
+before(async () => (browser = await openBrowser()));
 after(() => browser.close());
 
-// Sets a name box as typing would, through the page's own input handling.
-const typeInto = (page, id, text) =>
-  page.evaluate(
-    (id, text) => {
-      const box = document.getElementById(id);
-      box.focus();
-      box.value = text;
-      box.setSelectionRange(text.length, text.length);
-      box.dispatchEvent(new InputEvent("input", { bubbles: true }));
-      return box.value;
-    },
-    id,
-    text,
-  );
-const choose = (page, id, index) =>
-  page.evaluate(
-    (id, index) => {
-      const combo = document.getElementById(id);
-      combo.selectedIndex = index;
-      combo.dispatchEvent(new Event("change"));
-    },
-    id,
-    index,
-  );
-const text = (page, id) => page.$eval("#" + id, (el) => ("value" in el && el.tagName !== "DIV" ? el.value : el.textContent));
-const request = async (page) => {
-  const done = await page.evaluate(() => window.delvarinPage.lists || 0);
-  await page.click("#Command2");
-  await page.waitForFunction(
-    (n) => window.delvarinPage.lists === n + 1 || document.getElementById("MsgBox").open, {}, done);
-  const refused = await page.$eval("#MsgBox", (d) => d.open && d.textContent);
-  assert.equal(refused, false, "the page refused the request");
-  return text(page, "Text5");
-};
-const dialogAfter = async (page, action) => {
-  await action();
-  await page.waitForSelector("#MsgBox[open]");
-  const shown = await page.evaluate(() => ({
-    title: document.getElementById("MsgBoxTitle").textContent,
-    text: document.getElementById("MsgBoxText").textContent,
-    buttons: document.querySelectorAll("#MsgBox button").length,
-    cursor: getComputedStyle(document.getElementById("MsgBox")).cursor,
-  }));
-  await page.keyboard.press("Enter");
-  await page.waitForFunction(() => !document.getElementById("MsgBox").open);
-  return shown;
-};
-
 describe("the page", () => {
-  it("opens narrowed, in the window's starting state, with every control named", async () => {
-    const page = await openPage(browser, site);
+  it("opens narrowed, in the window's starting state, with the focus in the mother's name", async () => {
+    const page = await openPage(browser);
     const state = await page.evaluate(() => {
       const $ = (id) => document.getElementById(id);
       return {
-        outer: $("Form1").offsetWidth,
-        ids: ["Text2", "Text6", "Label11", "Command2", "Text5", "Option2_0", "Option1_1", "Line1", "Image2"].every($),
+        outer: $("Window").offsetWidth,
         group: $("Combo1").selectedIndex,
         planets: Array.from($("Combo2").options, (o) => o.text),
         planet: $("Combo2").selectedIndex,
@@ -104,43 +26,50 @@ describe("the page", () => {
         gender: $("Option2_0").checked || $("Option2_1").checked,
         prefix: [$("Check1").checked, $("Check1").disabled, $("Text6").disabled, $("Text6").value],
         labels: [$("Label9").textContent, $("Label13").textContent, $("Label14").textContent],
-        face: getComputedStyle($("Text2")).fontFamily,
-        faceLoaded: document.fonts.check("12pt IranSansZ"),
-        dialog: $("MsgBox").open,
+        face: document.fonts.check("12pt IranSansZ") && getComputedStyle($("Text2")).fontFamily,
+        focus: document.activeElement.id,
+        positiveTabIndex: Array.from(document.querySelectorAll("[tabindex]")).filter((e) => e.tabIndex > 0).length,
       };
     });
     assert.deepEqual(page.errors, []);
     assert.equal(state.outer, 3300 / 15);
-    assert.ok(state.ids);
     assert.deepEqual(state.planets, groupEntries(0));
     assert.deepEqual([state.group, state.planet, state.convert, state.gender], [0, 0, true, false]);
     assert.deepEqual(state.prefix, [false, true, true, "سيد"]);
     assert.deepEqual(state.labels, ["", "", ""]);
-    assert.ok(state.faceLoaded && state.face.includes("IranSansZ"));
-    assert.equal(state.dialog, false);
-    assert.ok((await text(page, "Text5")).startsWith("اين نرم\u200Cافزار"));
-    await page.screenshot({ path: `${shots}/page-opened.png` });
+    assert.ok(state.face.includes("IranSansZ"));
+    assert.equal(state.focus, "Text2");
+    assert.equal(state.positiveTabIndex, 0);
+    assert.ok((await text(page, "Text5")).startsWith("اين نرم\u200Cافزار با گرفتن\r\n"));
     await page.close();
   });
 
-  it("shows values while typing, folds the Farsi yeh and keeps the text rule", async () => {
-    const page = await openPage(browser, site);
+  it("shows values while typing or composing, and keeps the text rule of every box", async () => {
+    const page = await openPage(browser);
     await page.click("#Text2");
     await page.keyboard.type("مريم");
     assert.equal(await text(page, "Label13"), "290");
     // A phone's Persian keyboard types U+06CC.
     assert.equal(await typeInto(page, "Text2", "مری\u06CCم"), "مرييم");
+    // While an input method composes, the value follows the text as shown.
+    await typeInto(page, "Text2", "");
+    const cdp = await page.createCDPSession();
+    await cdp.send("Input.imeSetComposition", { text: "علي", selectionStart: 3, selectionEnd: 3 });
+    assert.equal(await text(page, "Label13"), "110");
+    await cdp.send("Input.insertText", { text: "علي" });
+    assert.equal(await text(page, "Label13"), "110");
     await page.click("#Label2");
-    const hostile = await typeInto(page, "Text6", "\u202Eسيد\r\nا\u200Cب\u2066\u200F");
-    assert.equal(hostile, "سيدا\u200Cب");
-    assert.equal(await text(page, "Label14"), "77");
-    const long = await typeInto(page, "Text6", "ا".repeat(19) + "😀");
-    assert.equal(long, "ا".repeat(19));
+    for (const { name, c, kept } of typedCharacters()) {
+      if (c === "\0") continue;
+      const shown = await typeInto(page, "Text6", `${c}س${c}يد${c}`);
+      assert.equal(shown, kept ? `${c}س${c}يد${c}` : "سيد", name);
+    }
+    assert.equal(await typeInto(page, "Text6", "ا".repeat(19) + "😀"), "ا".repeat(19));
     await page.close();
   });
 
   it("switches the prefix through its label and Alt+P, and chooses through labels", async () => {
-    const page = await openPage(browser, site);
+    const page = await openPage(browser);
     const prefix = () =>
       page.evaluate(() => [
         document.getElementById("Check1").checked,
@@ -160,11 +89,17 @@ describe("the page", () => {
       document.getElementById("Option1_0").checked,
     ]);
     assert.deepEqual(chosen, [true, true]);
+    // Choosing the chosen group again changes nothing.
+    await choose(page, "Combo1", 2);
+    await choose(page, "Combo2", 2);
+    const description = await text(page, "Label9");
+    await choose(page, "Combo1", 2);
+    assert.equal(await text(page, "Label9"), description);
     await page.close();
   });
 
   it("refuses in a modal box titled Delvarin Chooser, and the window stays as it was", async () => {
-    const page = await openPage(browser, site);
+    const page = await openPage(browser);
     const expect = (text) => ({ title: "Delvarin Chooser", text, buttons: 1, cursor: "default" });
     assert.deepEqual(await dialogAfter(page, () => page.click("#Command2")),
                      expect(message(["--mother", "", "--boy"])));
@@ -176,37 +111,38 @@ describe("the page", () => {
     await typeInto(page, "Text6", "abc");
     assert.deepEqual(await dialogAfter(page, () => page.focus("#Text6").then(() => page.keyboard.press("Enter"))),
                      expect(message(["--mother", "مريم", "--boy", "--use-prefix", "--prefix", "abc"])));
-    assert.equal(await page.$eval("#Form1", (f) => f.offsetWidth), 220);
+    assert.equal(await page.$eval("#Window", (f) => f.offsetWidth), 220);
     await page.close();
   });
 
-  it("widens by exact steps, shows the busy state, lists, and fits a phone", async () => {
-    const page = await openPage(browser, site, { width: 360, height: 740, isMobile: true, hasTouch: true });
-    await typeInto(page, "Text2", "مريم");
-    await page.click("#Label11");
-    const busy = page.waitForFunction(
-      () => document.getElementById("Form1").classList.contains("busy") &&
-            document.getElementById("Text5").getAttribute("aria-disabled") === "true",
-      { polling: "raf" });
-    const listed = request(page);
-    await busy;
-    assert.equal(await listed, windowText(["--mother", "مريم", "--boy"]));
-    const widths = await page.evaluate(() => window.delvarinPage.widths);
-    assert.equal(widths.at(-1), 6195 + 60);
-    widths.slice(0, -1).forEach((w, i) => assert.equal(w, 3300 + 100 * (i + 1)));
-    const fits = await page.evaluate(() => ({
-      scroll: document.documentElement.scrollWidth,
-      right: document.getElementById("Form1").getBoundingClientRect().right,
-      busy: document.getElementById("Form1").classList.contains("busy"),
-    }));
-    assert.ok(fits.scroll <= 360 && fits.right <= 360, JSON.stringify(fits));
-    assert.equal(fits.busy, false);
-    await page.screenshot({ path: `${shots}/page-phone.png` });
-    await page.close();
+  it("widens by exact steps and lists under the busy state, on a desktop and on a phone", async () => {
+    for (const viewport of [desktop, phones[1]]) {
+      const page = await openPage(browser, viewport);
+      await typeInto(page, "Text2", "مريم");
+      await page.click("#Label11");
+      const busy = page.waitForFunction(
+        () => document.getElementById("Form1").classList.contains("busy") &&
+              document.getElementById("Text5").getAttribute("aria-disabled") === "true",
+        { polling: "raf" });
+      const listed = request(page);
+      await busy;
+      assert.equal(await listed, windowText(["--mother", "مريم", "--boy"]));
+      const widths = await page.evaluate(() => window.delvarinPage.widths);
+      assert.equal(widths.at(-1), 6195 + 60);
+      widths.slice(0, -1).forEach((w, i) => assert.equal(w, 3300 + 100 * (i + 1)));
+      const state = await page.evaluate(() => ({
+        busy: document.getElementById("Form1").classList.contains("busy"),
+        results: document.querySelector(".results").getBoundingClientRect().top,
+      }));
+      assert.equal(state.busy, false);
+      // On a phone the result section was brought into view.
+      if (viewport.isMobile) assert.ok(state.results < viewport.height, JSON.stringify(state));
+      await page.close();
+    }
   });
 
   it("lists what delvarin-list lists, for each group and gender and 50 more requests", async () => {
-    const page = await openPage(browser, site);
+    const page = await openPage(browser);
     const mothers = windowText(["--catalogue"])
       .split("\n")
       .map((row) => row.split("\t")[2])
@@ -246,13 +182,50 @@ describe("the page", () => {
       if (r.prefix !== null) args.push("--use-prefix", "--prefix", r.prefix);
       assert.equal(await request(page), windowText(args), args.join(" "));
     }
-    await typeInto(page, "Text2", "مريم");
-    await page.screenshot({ path: `${shots}/page-list.png` });
     assert.deepEqual(page.errors, []);
     await page.close();
   });
 
-  it("opens both links in a new tab", async () => {
+  it("stars names by tap and by keyboard, gathers them in a shortlist, and copies the list", async () => {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      navigator.clipboard.writeText = async (copied) => (window.copied = copied);
+    });
+    await page.setViewport(phones[1]);
+    await page.goto(fromDisk);
+    await page.waitForFunction(() => document.documentElement.dataset.ready === "1");
+    await typeInto(page, "Text2", "مريم");
+    await page.click("#Label12");
+    await choose(page, "Combo1", 1);
+    await request(page);
+    await page.screenshot({ path: `${shots}/page-phone-list.png` });
+    const rows = await page.$$("#Text5List [role=option]");
+    await rows[3].tap();
+    await rows[1].tap();
+    await rows[5].tap();
+    await rows[5].tap();
+    await page.focus("#Text5List");
+    await page.keyboard.press("End");
+    await page.keyboard.press("Space");
+    const state = await page.evaluate(() => ({
+      checked: Array.from(document.querySelectorAll("#Text5List [role=option]"))
+        .flatMap((r, k) => (r.getAttribute("aria-checked") === "true" ? [k] : [])),
+      shortlist: Array.from(document.querySelectorAll("#Shortlist button"), (b) => b.textContent),
+      address: location.hash,
+    }));
+    const lines = windowText(["--mother", "مريم", "--girl", "--group", "1"]).split("\r\n");
+    assert.deepEqual(state.checked, [1, 3, lines.length - 2]);
+    assert.deepEqual(state.shortlist, [lines[1], lines[3], lines[lines.length - 2]]);
+    assert.match(decodeURIComponent(state.address), /stars=\d+\.\d+\.\d+$/);
+    await page.$eval("#ShortlistTitle", (t) => t.scrollIntoView({ block: "center" }));
+    await page.screenshot({ path: `${shots}/page-phone-shortlist.png` });
+    await page.click("#CopyList");
+    assert.equal(await page.evaluate(() => window.copied), list("--mother", "مريم", "--girl", "--group", "1").out);
+    assert.equal(await text(page, "Status"), "فهرست در حافظه رونوشت شد");
+    await page.close();
+  });
+
+  it("opens both links in a new tab, by pointer and by keyboard", async () => {
     const page = await browser.newPage();
     // The hosts do not answer here; what the page asks the browser to open is
     // what counts.
@@ -260,14 +233,18 @@ describe("the page", () => {
       window.opened = [];
       window.open = (...args) => window.opened.push(args);
     });
-    await page.goto(pageAddress(site));
+    await page.goto(fromDisk);
     await page.waitForFunction(() => document.documentElement.dataset.ready === "1");
-    await page.click("#Image2");
     await page.click("#Label8");
-    assert.deepEqual(await page.evaluate(() => window.opened), [
-      ["http://blog.delvarin.example/Posts/272", "_blank", "noopener"],
-      ["http://www.delvarin.example", "_blank", "noopener"],
-    ]);
+    await page.focus("#Label8");
+    await page.keyboard.press("Enter");
+    await typeInto(page, "Text2", "مريم");
+    await page.click("#Label11");
+    await request(page);
+    await page.click("#Image2");
+    const blog = ["http://blog.delvarin.example/Posts/272", "_blank", "noopener"];
+    const home = ["http://www.delvarin.example", "_blank", "noopener"];
+    assert.deepEqual(await page.evaluate(() => window.opened), [home, home, blog]);
     await page.close();
   });
 });
