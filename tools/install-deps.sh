@@ -22,7 +22,8 @@ for extra in "$@"; do
     --desktop) packages+=(openbox weston xclip x11-xkb-utils dbus-x11 at-spi2-core python3-pyatspi) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales) ;;
     --package) packages+=(lintian appstream desktop-file-utils) ;;
-    --web) packages+=(emscripten chromium nodejs npm nginx-light python3-fonttools python3-brotli) ;;
+    --web) packages+=(emscripten chromium nodejs npm ca-certificates nginx-light python3-fonttools
+                      python3-brotli) ;;
     *) echo "install-deps: unknown option $extra" >&2; exit 64 ;;
   esac
 done

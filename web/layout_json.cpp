@@ -31,8 +31,8 @@ std::u16string ShownCharacters() {
     }
     for (std::u16string_view group : kPlanetGroupNames) all += group;
     all += kAllEntries;
-    for (CheckStatus s : {CheckStatus::MotherNotPersian, CheckStatus::NoGender,
-                          CheckStatus::PrefixNotPersian})
+    for (CheckStatus s :
+         {CheckStatus::MotherNotPersian, CheckStatus::NoGender, CheckStatus::PrefixNotPersian})
         all += CheckMessage(s);
     all += NameListMessage(NameListStatus::PlanetNotFound);
     std::sort(all.begin(), all.end());

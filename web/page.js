@@ -66,7 +66,7 @@ if (location.protocol !== "file:") {
     return Array.from(M.HEAP32.subarray(at, at + M._delvarin_line_count()));
   };
 
-  const Window = $("Window");
+  const windowBox = $("Window");
   const [Form1, Combo1, Combo2, Check1, Command2] = ["Form1", "Combo1", "Combo2", "Check1", "Command2"].map($);
   const [Text2, Text3, Text5, Text6] = ["Text2", "Text3", "Text5", "Text6"].map($);
   const [Label2, Label9, Label13, Label14] = ["Label2", "Label9", "Label13", "Label14"].map($);
@@ -90,8 +90,8 @@ if (location.protocol !== "file:") {
     widths.push(twips);
     if (twips === outer) return;
     outer = twips;
-    Window.style.setProperty("--outer", twips / 15 + "px");
-    Window.dataset.wide = String(twips >= FullWidth);
+    windowBox.style.setProperty("--outer", twips / 15 + "px");
+    windowBox.dataset.wide = String(twips >= FullWidth);
   };
 
   // Modal message boxes: one OK button, the application title.
@@ -272,7 +272,7 @@ if (location.protocol !== "file:") {
     box.addEventListener("keydown", listKeys);
     box.addEventListener("focus", () => activate(active < 0 ? 0 : active));
     active = -1;
-    Window.dataset.listed = "true";
+    windowBox.dataset.listed = "true";
     showShortlist();
   };
   let active = -1;
