@@ -43,16 +43,17 @@ read -ra missing <<<"${missing[*]}"
 
 ask_an_administrator() {
   echo "These Debian packages are missing: ${missing[*]}" >&2
-  echo "Installing them needs root. $1 Or ask an administrator to run:" >&2
+  echo "Installing them needs root: $1" >&2
+  echo "Otherwise ask an administrator to run:" >&2
   echo "  apt-get install ${missing[*]}" >&2
   exit 1
 }
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
   command -v sudo >/dev/null ||
-    ask_an_administrator "Run this command as root, or install sudo and give yourself the right to use it."
-  # Asks for the password once; says so when the user may not use sudo.
-  sudo -v || ask_an_administrator "You may not use sudo here."
+    ask_an_administrator "run this command as root, or install sudo and give yourself the right to use it."
+  # Asks for the password once, before anything is installed.
+  sudo -v || ask_an_administrator "sudo refused (it says why above)."
   sudo=(sudo)
 fi
 

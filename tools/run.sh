@@ -15,8 +15,8 @@ fi
 echo "No desktop here (DISPLAY and WAYLAND_DISPLAY are unset): starting the window on a" >&2
 echo "virtual display with xvfb-run. Nothing appears on screen; close it with Ctrl+C." >&2
 # The program itself says whether it would first warn about the locale.
-if DELVARIN_SELF_CHECK=1 QT_QPA_PLATFORM=offscreen timeout 30 "$program" 2>/dev/null |
-   grep -q '^message Salam:'; then
+report=$(DELVARIN_SELF_CHECK=1 QT_QPA_PLATFORM=offscreen timeout 30 "$program" 2>/dev/null || true)
+if [[ $report == *"message Salam:"* ]]; then
   echo "This locale (${LC_ALL:-${LC_CTYPE:-${LANG:-none set}}}) is not Persian, so the program opens" >&2
   echo "with its \"Salam\" warning, and the window waits behind it on a display nobody" >&2
   echo "sees. To start without the warning: LC_ALL=fa_IR.UTF-8 tools/run.sh" >&2
