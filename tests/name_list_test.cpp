@@ -54,6 +54,10 @@ std::vector<Line> MadeLines(const NameListRequest& request) {
     EXPECT_EQ(list.status, NameListStatus::Made);
     std::vector<Line> lines = Lines(list.text);
     EXPECT_EQ(static_cast<int>(lines.size()), list.lines);
+    // Each line tells the catalogue index of the name it shows.
+    EXPECT_EQ(list.indices.size(), lines.size());
+    for (std::size_t i = 0; i < std::min(list.indices.size(), lines.size()); ++i)
+        EXPECT_TRUE(lines[i].shown.ends_with(SharedNameData().names.name(list.indices[i]))) << i;
     return lines;
 }
 
