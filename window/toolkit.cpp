@@ -142,7 +142,8 @@ std::u16string ToText(const QString& s) {
     return s.toStdU16String();
 }
 QString ToQString(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+    // Code unit for code unit: fromUtf16 would drop a leading byte order mark.
+    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
