@@ -28,10 +28,10 @@ TITLE_BLUE = (10, 36, 106)
 
 
 def load(script):
-    spec = importlib.util.spec_from_file_location(script.replace("-", "_"),
-                                                  os.path.join(HERE, script))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location(script.replace("-", "_"),
+                                                   os.path.join(HERE, script))
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
