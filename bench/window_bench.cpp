@@ -8,20 +8,20 @@
 
 #include <benchmark/benchmark.h>
 
-#include "form1.h"
 #include "toolkit.h"
+#include "window.h"
 
 namespace {
 
-delvarin::Form1* PreparedForm() {
-    static delvarin::Form1* form = [] {
+delvarin::Window* PreparedForm() {
+    static delvarin::Window* form = [] {
         qputenv("LC_ALL", "fa_IR.UTF-8");
-        auto* f = new delvarin::Form1;
-        f->Form_Load();
+        auto* f = new delvarin::Window;
+        f->load();
         f->show();
         f->Text2->setText(QStringLiteral("مريم"));
-        f->Label12_Click();
-        f->Command2_Click();
+        f->form().Label12_Click();
+        f->form().Command2_Click();
         f->Timer1->setEnabled(false);
         return f;
     }();
@@ -29,16 +29,16 @@ delvarin::Form1* PreparedForm() {
 }
 
 void BM_TickToFinishedList(benchmark::State& state) {
-    delvarin::Form1* form = PreparedForm();
-    for (auto _ : state) form->Timer1_Timer();
+    delvarin::Window* form = PreparedForm();
+    for (auto _ : state) form->form().Timer1_Timer();
     const std::u16string list = form->Text5->textValue();
     state.counters["lines"] = static_cast<double>(std::count(list.begin(), list.end(), u'\n'));
 }
 BENCHMARK(BM_TickToFinishedList)->Unit(benchmark::kMillisecond);
 
 void BM_FloorSetFinalTextAtOnce(benchmark::State& state) {
-    delvarin::Form1* form = PreparedForm();
-    form->Timer1_Timer();
+    delvarin::Window* form = PreparedForm();
+    form->form().Timer1_Timer();
     const std::u16string text = form->Text5->textValue();
     for (auto _ : state) form->Text5->setTextValue(text);
 }

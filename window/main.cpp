@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "form1.h"
+#include "read_data.h"
 #include "self_check.h"
+#include "window.h"
 
 namespace {
 
@@ -45,16 +46,16 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("delvarin-chooser"));
 
     if (delvarin::SelfCheckRequested()) delvarin::ReportMessagesInstead();
-    delvarin::Form1 form;
-    form.Form_Load();
-    form.show();
+    delvarin::Window window;
+    window.load();
+    window.show();
     if (delvarin::WidthCheckRequested()) {
-        delvarin::ReportWidthsWhenFramed(&form);
+        delvarin::ReportWidthsWhenFramed(&window);
     } else if (delvarin::SelfCheckRequested()) {
         int loaded = 0;
         for (int i = 0; i <= delvarin::NameTable::kLastSlot; ++i)
-            loaded += !form.nameData().names.name(i).empty();
-        delvarin::ReportWhenShown(&form, loaded);
+            loaded += !delvarin::SharedNameData().names.name(i).empty();
+        delvarin::ReportWhenShown(&window, loaded);
     }
     return QApplication::exec();
 }

@@ -96,11 +96,4 @@ bool RegisterFontFile(const QString& path) {
     return QFontDatabase::addApplicationFont(path) >= 0;
 }
 
-QUrl BlogArticleAddress() {
-    return QUrl(QString::fromUtf8(layout::kBlogArticleAddress));
-}
-QUrl HomePageAddress() {
-    return QUrl(QString::fromUtf8(layout::kHomePageAddress));
-}
-
 }  // namespace delvarin

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include <optional>
 
@@ -35,10 +34,5 @@ bool CompositorDrawsFrames();
 // regular, readable file is tried: opening a named pipe, say, would wait
 // forever. True when a face was registered.
 bool RegisterFontFile(const QString& path);
-
-// The two web addresses of the window: an article on the project's blog and
-// the project's home page.
-QUrl BlogArticleAddress();
-QUrl HomePageAddress();
 
 }  // namespace delvarin

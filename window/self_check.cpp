@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "form1.h"
 #include "toolkit.h"
+#include "window.h"
 
 namespace delvarin {
 namespace {
@@ -66,15 +66,15 @@ bool WidthCheckRequested() {
     return check && std::strcmp(check, "widths") == 0;
 }
 
-void ReportWidthsWhenFramed(Form1* form) {
+void ReportWidthsWhenFramed(Window* window) {
     constexpr int kFramingMs = 1000;
     constexpr int kWideningMs = 300;
-    QTimer::singleShot(kFramingMs, form, [form] {
-        const int frame = static_cast<int>(std::lround(form->frameWidth() / vb::kTwipsPerPixel));
-        std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, form->client()->width() + frame);
-        form->setOuterWidth(form->FullWidth);
-        QTimer::singleShot(kWideningMs, form, [form] {
-            std::printf("wide-client-px %d\n", form->client()->width());
+    QTimer::singleShot(kFramingMs, window, [window] {
+        const int frame = static_cast<int>(std::lround(window->frameWidth() / vb::kTwipsPerPixel));
+        std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, window->client()->width() + frame);
+        window->setOuterWidth(window->form().FullWidth);
+        QTimer::singleShot(kWideningMs, window, [window] {
+            std::printf("wide-client-px %d\n", window->client()->width());
             std::fflush(stdout);
             QApplication::quit();
         });

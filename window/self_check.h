@@ -16,13 +16,13 @@ void ReportWhenShown(QWidget* window, int names);
 // "message TITLE: TEXT", instead of waiting, so a check passes in any locale.
 void ReportMessagesInstead();
 
-class Form1;
+class Window;
 
 // DELVARIN_SELF_CHECK=widths instead reports, once the window manager has had
 // time to frame the window, the frame and the narrowed outer width, then
 // widens the window as a request does and reports its client width: the
 // desktop check reads them where no outside tool can (Wayland).
 bool WidthCheckRequested();
-void ReportWidthsWhenFramed(Form1* form);
+void ReportWidthsWhenFramed(Window* window);
 
 }  // namespace delvarin

@@ -62,11 +62,11 @@ class Hostile : public WindowTest {
 protected:
     // A son under the Sun: the list is short and the request always valid.
     void sonUnderTheSun() {
-        click(form->Label11);
+        click(window->Label11);
         pickGroup(1);
     }
     NameList sunList(std::u16string mother, std::u16string prefix, bool prefixInUse) {
-        return delvarin::MakeNameList(form->nameData(), {.mother = std::move(mother),
+        return delvarin::MakeNameList(SharedNameData(), {.mother = std::move(mother),
                                                          .prefix = std::move(prefix),
                                                          .prefixInUse = prefixInUse,
                                                          .boy = true,
@@ -99,13 +99,13 @@ protected:
 TEST_P(HostileFlood, KeepsTwentyUnitsAndValuesThem) {
     const FloodCase& c = GetParam();
     const QString thousand = ThousandLetters();
-    vb::TextBox* box = form->Text2;
-    vb::Label* value = form->Label13;
+    vb::TextBox* box = window->Text2;
+    vb::Label* value = window->Label13;
     if (c.prefixBox) {
-        click(form->Label2);
-        ASSERT_TRUE(form->Text6->isEnabled());
-        box = form->Text6;
-        value = form->Label14;
+        click(window->Label2);
+        ASSERT_TRUE(window->Text6->isEnabled());
+        box = window->Text6;
+        value = window->Label14;
     } else {
         type(box, "سيد");
     }
@@ -199,29 +199,29 @@ TEST_P(HostileMarks, CountNothingAndNeverBreakALine) {
         return c.kept && !typedControl ? marked : letters;
     };
 
-    type(form->Text2, into == Into::Mother ? QString() : mother);
-    if (into == Into::Mother) enter(form->Text2, mother);
-    click(form->Label2);
+    type(window->Text2, into == Into::Mother ? QString() : mother);
+    if (into == Into::Mother) enter(window->Text2, mother);
+    click(window->Label2);
     if (into == Into::Prefix) {
-        form->Text6->selectAll();
-        form->Text6->del();
-        enter(form->Text6, prefix);
+        window->Text6->selectAll();
+        window->Text6->del();
+        enter(window->Text6, prefix);
     }
     const QString motherShown = into == Into::Mother ? expected(mother) : mother;
     const QString prefixShown = into == Into::Prefix ? expected(prefix) : prefix;
-    EXPECT_EQ(form->Text2->text(), motherShown);
-    EXPECT_EQ(form->Text6->text(), prefixShown);
-    EXPECT_EQ(caption(into == Into::Mother ? form->Label13 : form->Label14),
+    EXPECT_EQ(window->Text2->text(), motherShown);
+    EXPECT_EQ(window->Text6->text(), prefixShown);
+    EXPECT_EQ(caption(into == Into::Mother ? window->Label13 : window->Label14),
               into == Into::Mother ? "290" : "74");
 
     sonUnderTheSun();
-    click(form->Command2);
+    click(window->Command2);
     ASSERT_TRUE(messages.calls.empty());
-    ASSERT_TRUE(form->Timer1->isActive());
+    ASSERT_TRUE(window->Timer1->isActive());
     // The tick's handler, run at once: HostilePresses waits for real ticks,
     // and waiting here would cost half a second a case.
-    form->Timer1_Timer();
-    const std::u16string list = form->Text5->textValue();
+    window->form().Timer1_Timer();
+    const std::u16string list = window->Text5->textValue();
     const NameList engine =
         sunList(motherShown.toStdU16String(), prefixShown.toStdU16String(), true);
     EXPECT_EQ(list, engine.text);
@@ -245,15 +245,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Hostile, APairThatWouldNotFitIsLeftOut) {
     const QString emoji = QString::fromUcs4(U"\U0001F600");
-    type(form->Text2, QString(19, u'ا'));
-    PasteInto(form->Text2, emoji);
-    EXPECT_EQ(form->Text2->text(), QString(19, u'ا'));
-    keys(form->Text2, emoji);
-    EXPECT_EQ(form->Text2->text(), QString(19, u'ا'));
-    form->Text2->backspace();
-    PasteInto(form->Text2, emoji + emoji);
-    EXPECT_EQ(form->Text2->text(), QString(18, u'ا') + emoji);
-    EXPECT_EQ(caption(form->Label13), "18");
+    type(window->Text2, QString(19, u'ا'));
+    PasteInto(window->Text2, emoji);
+    EXPECT_EQ(window->Text2->text(), QString(19, u'ا'));
+    keys(window->Text2, emoji);
+    EXPECT_EQ(window->Text2->text(), QString(19, u'ا'));
+    window->Text2->backspace();
+    PasteInto(window->Text2, emoji + emoji);
+    EXPECT_EQ(window->Text2->text(), QString(18, u'ا') + emoji);
+    EXPECT_EQ(caption(window->Label13), "18");
 }
 
 // Many presses, one timer, one list per tick.
@@ -261,54 +261,54 @@ TEST_F(Hostile, APairThatWouldNotFitIsLeftOut) {
 class HostilePresses : public Hostile {};
 
 TEST_F(HostilePresses, ManyPressesMakeOneListPerTick) {
-    type(form->Text2, "مريم");
+    type(window->Text2, "مريم");
     sonUnderTheSun();
     const std::u16string expected = sunList(u"مريم", u"سيد", false).text;
-    const int interval = form->Timer1->interval();
+    const int interval = window->Timer1->interval();
 
-    QSignalSpy ticks(form->Timer1, &QTimer::timeout);
+    QSignalSpy ticks(window->Timer1, &QTimer::timeout);
     int listsStarted = 0;
     std::vector<bool> armedWhileWriting;
     std::vector<bool> armedAfterTick;
     // Declared last, so its connections end before what the slots touch.
     QObject guard;
     // Text5 changes only inside MakeNameList; an empty box is a list starting.
-    QObject::connect(form->Text5, &QPlainTextEdit::textChanged, &guard, [&] {
-        if (form->Text5->document()->isEmpty()) ++listsStarted;
-        armedWhileWriting.push_back(form->Timer1->isActive());
+    QObject::connect(window->Text5, &QPlainTextEdit::textChanged, &guard, [&] {
+        if (window->Text5->document()->isEmpty()) ++listsStarted;
+        armedWhileWriting.push_back(window->Timer1->isActive());
     });
     // Connected after Timer1_Timer, so this runs once the list is made.
-    QObject::connect(form->Timer1, &QTimer::timeout, &guard,
-                     [&] { armedAfterTick.push_back(form->Timer1->isActive()); });
+    QObject::connect(window->Timer1, &QTimer::timeout, &guard,
+                     [&] { armedAfterTick.push_back(window->Timer1->isActive()); });
 
-    click(form->Command2);
-    ASSERT_TRUE(form->Timer1->isActive());
+    click(window->Command2);
+    ASSERT_TRUE(window->Timer1->isActive());
     QTest::qWait(interval / 4);
-    ASSERT_TRUE(form->Timer1->isActive());
+    ASSERT_TRUE(window->Timer1->isActive());
     ASSERT_EQ(ticks.count(), 0);
     // Further presses leave the running period alone: the tick does not move.
-    const int remaining = form->Timer1->remainingTime();
-    for (int i = 0; i < 19; ++i) click(form->Command2);
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_LE(form->Timer1->remainingTime(), remaining);
+    const int remaining = window->Timer1->remainingTime();
+    for (int i = 0; i < 19; ++i) click(window->Command2);
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_LE(window->Timer1->remainingTime(), remaining);
     EXPECT_EQ(listsStarted, 0);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 1; }, 4 * interval));
     EXPECT_EQ(listsStarted, 1);
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(window->Timer1->isActive());
     QTest::qWait(3 * interval);
     EXPECT_EQ(ticks.count(), 1);
     EXPECT_EQ(listsStarted, 1);
-    EXPECT_EQ(form->Text5->textValue(), expected);
+    EXPECT_EQ(window->Text5->textValue(), expected);
 
-    for (int i = 0; i < 20; ++i) click(form->Command2);
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->outerWidth(), form->FullWidth);
+    for (int i = 0; i < 20; ++i) click(window->Command2);
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->outerWidth(), window->form().FullWidth);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 4 * interval));
     QTest::qWait(3 * interval);
     EXPECT_EQ(ticks.count(), 2);
     EXPECT_EQ(listsStarted, 2);
-    EXPECT_EQ(form->Text5->textValue(), expected);
+    EXPECT_EQ(window->Text5->textValue(), expected);
     EXPECT_TRUE(messages.calls.empty());
 
     // The timer was off before the first line went in, and stayed off.
@@ -334,12 +334,12 @@ class HostileYeh : public Hostile, public testing::WithParamInterface<YehCase> {
 
 TEST_P(HostileYeh, PastedYehIsFolded) {
     const YehCase& c = GetParam();
-    vb::TextBox* box = form->Text2;
-    vb::Label* value = form->Label13;
+    vb::TextBox* box = window->Text2;
+    vb::Label* value = window->Label13;
     if (c.prefixBox) {
-        click(form->Label2);
-        box = form->Text6;
-        value = form->Label14;
+        click(window->Label2);
+        box = window->Text6;
+        value = window->Label14;
     }
     box->setFocus();
     box->selectAll();
@@ -358,10 +358,10 @@ INSTANTIATE_TEST_SUITE_P(Hostile, HostileYeh,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HostileYeh, PastedAmongTypedLetters) {
-    type(form->Text2, "عل");
-    PasteInto(form->Text2, "ی");
-    EXPECT_EQ(form->Text2->textValue(), u"علي");
-    EXPECT_EQ(caption(form->Label13), "110");
+    type(window->Text2, "عل");
+    PasteInto(window->Text2, "ی");
+    EXPECT_EQ(window->Text2->textValue(), u"علي");
+    EXPECT_EQ(caption(window->Label13), "110");
 }
 
 // The result box takes no edits.
@@ -445,21 +445,21 @@ class HostileResultBox : public Hostile,
 TEST_P(HostileResultBox, TextNeverChanges) {
     const auto& [c, shown] = GetParam();
     if (shown == Shown::MadeList) {
-        type(form->Text2, "مريم");
+        type(window->Text2, "مريم");
         sonUnderTheSun();
-        click(form->Command2);
-        ASSERT_TRUE(form->Timer1->isActive());
-        form->Timer1_Timer();
-        ASSERT_TRUE(WellFormedList(form->Text5->textValue(), QString(), 266));
+        click(window->Command2);
+        ASSERT_TRUE(window->Timer1->isActive());
+        window->form().Timer1_Timer();
+        ASSERT_TRUE(WellFormedList(window->Text5->textValue(), QString(), 266));
     }
     // What the box shows, not the text it was given.
     const std::u16string before = shownResult();
     ASSERT_FALSE(before.empty());
-    form->Text5->setFocus();
-    form->Text5->moveCursor(QTextCursor::Start);
-    c.edit(form->Text5);
+    window->Text5->setFocus();
+    window->Text5->moveCursor(QTextCursor::Start);
+    c.edit(window->Text5);
     EXPECT_EQ(shownResult(), before);
-    EXPECT_TRUE(form->Text5->isReadOnly());
+    EXPECT_TRUE(window->Text5->isReadOnly());
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, HostileResultBox,

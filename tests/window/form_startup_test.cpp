@@ -24,31 +24,31 @@ class FormLayout : public WindowTest {};
 
 TEST_F(FormLayout, ColumnsAndFramingBoxesHoldTogether) {
     // The design's anchors, in logical pixels: 15 twips each.
-    EXPECT_EQ(form->Text5->geometry(), QRect(224, 32, 181, 393));
-    EXPECT_EQ(form->Text2->geometry(), QRect(10, 160, 129, 25));
-    EXPECT_EQ(form->Line1->geometry(), QRect(215, -3, 2, 443));
-    EXPECT_EQ(form->Line2->geometry(), QRect(-3, 260, 217, 2));
+    EXPECT_EQ(window->Text5->geometry(), QRect(224, 32, 181, 393));
+    EXPECT_EQ(window->Text2->geometry(), QRect(10, 160, 129, 25));
+    EXPECT_EQ(window->Line1->geometry(), QRect(215, -3, 2, 443));
+    EXPECT_EQ(window->Line2->geometry(), QRect(-3, 260, 217, 2));
     // Each input sits inside its light-yellow framing box.
-    EXPECT_TRUE(form->Text1->geometry().contains(form->Text2->geometry()));
-    EXPECT_TRUE(form->Text3->geometry().contains(form->Text6->geometry()));
+    EXPECT_TRUE(window->Text1->geometry().contains(window->Text2->geometry()));
+    EXPECT_TRUE(window->Text3->geometry().contains(window->Text6->geometry()));
     // The photograph's labels and hot spot lie on it.
     for (QWidget* onPhoto :
-         {static_cast<QWidget*>(form->Label4[0]), static_cast<QWidget*>(form->Label4[1]),
-          static_cast<QWidget*>(form->Label8)})
-        EXPECT_TRUE(form->Image1->geometry().contains(onPhoto->geometry()));
+         {static_cast<QWidget*>(window->Label4[0]), static_cast<QWidget*>(window->Label4[1]),
+          static_cast<QWidget*>(window->Label8)})
+        EXPECT_TRUE(window->Image1->geometry().contains(onPhoto->geometry()));
     // Every control starts left of the dividing line or beyond the narrowed
     // window; the four option controls sit in the frame.
-    const int divide = form->Line1->geometry().left();
+    const int divide = window->Line1->geometry().left();
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
         const QWidget* w =
-            form->findChild<QWidget*>(QString::fromLatin1(row.name.data(), row.name.size()));
+            window->findChild<QWidget*>(QString::fromLatin1(row.name.data(), row.name.size()));
         if (row.kind == layout::Kind::Timer) {
             EXPECT_EQ(w, nullptr);
             continue;
         }
         ASSERT_NE(w, nullptr) << row.name;
-        EXPECT_EQ(w->parentWidget() == form->Frame1, row.inFrame) << row.name;
+        EXPECT_EQ(w->parentWidget() == window->Frame1, row.inFrame) << row.name;
         if (row.kind == layout::Kind::Line || row.inFrame) continue;
         const QRect g = w->geometry();
         EXPECT_TRUE(g.left() < divide || g.left() >= 220) << row.name;
@@ -58,72 +58,73 @@ TEST_F(FormLayout, ColumnsAndFramingBoxesHoldTogether) {
 TEST_F(FormLayout, FrontToBackOrder) {
     // A later sibling is drawn over an earlier one.
     auto over = [&](QWidget* front, QWidget* back) {
-        const QObjectList& siblings = form->client()->children();
+        const QObjectList& siblings = window->client()->children();
         return siblings.indexOf(front) > siblings.indexOf(back);
     };
-    EXPECT_TRUE(over(form->Text2, form->Text1));
-    EXPECT_TRUE(over(form->Text6, form->Text3));
-    EXPECT_TRUE(over(form->Label4[0], form->Image1));
-    EXPECT_TRUE(over(form->Label4[1], form->Image1));
-    EXPECT_TRUE(over(form->Label8, form->Image1));
-    EXPECT_TRUE(over(form->Check1, form->Label2));
+    EXPECT_TRUE(over(window->Text2, window->Text1));
+    EXPECT_TRUE(over(window->Text6, window->Text3));
+    EXPECT_TRUE(over(window->Label4[0], window->Image1));
+    EXPECT_TRUE(over(window->Label4[1], window->Image1));
+    EXPECT_TRUE(over(window->Label8, window->Image1));
+    EXPECT_TRUE(over(window->Check1, window->Label2));
 }
 
 TEST_F(FormLayout, CaptionsFontsAndColours) {
-    EXPECT_EQ(form->Text6->text(), "سيد");
-    EXPECT_EQ(form->windowTitle(), "Delvarin Chooser");
-    EXPECT_EQ(form->Command2->text(), "«« پيشنهاد نام مناسب براي نوزاد");
-    EXPECT_EQ(form->Label10->text(), "نام\u200Cهاي پيشنهادي:");
-    EXPECT_EQ(form->Label4[0]->text(), "2026");
-    EXPECT_EQ(form->Label4[1]->text(), "Ver 3");
-    EXPECT_EQ(form->Text5->textValue(),
+    EXPECT_EQ(window->Text6->text(), "سيد");
+    EXPECT_EQ(window->windowTitle(), "Delvarin Chooser");
+    EXPECT_EQ(window->Command2->text(), "«« پيشنهاد نام مناسب براي نوزاد");
+    EXPECT_EQ(window->Label10->text(), "نام\u200Cهاي پيشنهادي:");
+    EXPECT_EQ(window->Label4[0]->text(), "2026");
+    EXPECT_EQ(window->Label4[1]->text(), "Ver 3");
+    EXPECT_EQ(window->Text5->textValue(),
               u"اين نرم\u200Cافزار با گرفتن\r\nنام مادر و جنسيت\r\nنوزاد، اسم\u200Cهايي را\r\n"
               u"براي فرزند پيشنهاد\r\nمي\u200Cكند كه طالع سعد\r\nداشته باشد!\r\n");
-    EXPECT_EQ(form->Combo1->listCount(), 4);
-    EXPECT_EQ(form->Combo1->list(3), u"سعد اصغر");
+    EXPECT_EQ(window->Combo1->listCount(), 4);
+    EXPECT_EQ(window->Combo1->list(3), u"سعد اصغر");
 
     // The face really draws the text, registered from the file if need be.
-    for (QWidget* w : {static_cast<QWidget*>(form->Text2), static_cast<QWidget*>(form->Label9),
-                       static_cast<QWidget*>(form->Command2), static_cast<QWidget*>(form->Text5)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(window->Text2), static_cast<QWidget*>(window->Label9),
+          static_cast<QWidget*>(window->Command2), static_cast<QWidget*>(window->Text5)})
         EXPECT_EQ(QFontInfo(w->font()).family(), "IranSansZ") << w->objectName().toStdString();
-    EXPECT_DOUBLE_EQ(form->Command2->font().pointSizeF(), 9);
-    EXPECT_DOUBLE_EQ(form->Label13->font().pointSizeF(), 8.25);
-    EXPECT_EQ(form->Label11->layoutDirection(), Qt::RightToLeft);
+    EXPECT_DOUBLE_EQ(window->Command2->font().pointSizeF(), 9);
+    EXPECT_DOUBLE_EQ(window->Label13->font().pointSizeF(), 8.25);
+    EXPECT_EQ(window->Label11->layoutDirection(), Qt::RightToLeft);
     const QColor lightYellow(255, 255, 192), darkRed(192, 0, 0);
-    EXPECT_EQ(form->Text2->palette().color(QPalette::Base), lightYellow);
-    EXPECT_EQ(form->Text2->palette().color(QPalette::Text), darkRed);
-    EXPECT_EQ(form->Text1->palette().color(QPalette::Disabled, QPalette::Base), lightYellow);
-    EXPECT_EQ(form->Label13->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(form->Label4[0]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-    EXPECT_FALSE(form->Label8->autoFillBackground());
+    EXPECT_EQ(window->Text2->palette().color(QPalette::Base), lightYellow);
+    EXPECT_EQ(window->Text2->palette().color(QPalette::Text), darkRed);
+    EXPECT_EQ(window->Text1->palette().color(QPalette::Disabled, QPalette::Base), lightYellow);
+    EXPECT_EQ(window->Label13->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(window->Label4[0]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_FALSE(window->Label8->autoFillBackground());
 }
 
 TEST_F(FormLayout, BoxesAndLists) {
-    EXPECT_FALSE(form->Text2->hasFrame());
-    EXPECT_FALSE(form->Text6->hasFrame());
-    EXPECT_FALSE(form->Text1->isEnabled());
-    EXPECT_FALSE(form->Text3->isEnabled());
-    EXPECT_TRUE(form->Text5->isReadOnly());
-    EXPECT_EQ(form->Text5->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(form->Text5->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_TRUE(form->Text5->textInteractionFlags() & Qt::TextSelectableByMouse);
-    EXPECT_FALSE(form->Combo1->isEditable());
-    EXPECT_FALSE(form->Combo2->isEditable());
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 500);
-    EXPECT_EQ(form->Text2->accessibleName(), "نام مادر:");
-    EXPECT_EQ((*form->Option2)(0)->accessibleName(), "فرزند پسر");
+    EXPECT_FALSE(window->Text2->hasFrame());
+    EXPECT_FALSE(window->Text6->hasFrame());
+    EXPECT_FALSE(window->Text1->isEnabled());
+    EXPECT_FALSE(window->Text3->isEnabled());
+    EXPECT_TRUE(window->Text5->isReadOnly());
+    EXPECT_EQ(window->Text5->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(window->Text5->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(window->Text5->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_FALSE(window->Combo1->isEditable());
+    EXPECT_FALSE(window->Combo2->isEditable());
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->interval(), 500);
+    EXPECT_EQ(window->Text2->accessibleName(), "نام مادر:");
+    EXPECT_EQ((*window->Option2)(0)->accessibleName(), "فرزند پسر");
 }
 
 TEST_F(FormLayout, OptionGroupsAreSeparate) {
-    click((*form->Option2)(1));
-    click((*form->Option1)(0));
-    EXPECT_TRUE((*form->Option1)(0)->isChecked());
-    EXPECT_FALSE((*form->Option1)(1)->isChecked());
-    EXPECT_TRUE((*form->Option2)(1)->isChecked());
-    click((*form->Option2)(0));
-    EXPECT_FALSE((*form->Option2)(1)->isChecked());
-    EXPECT_TRUE((*form->Option1)(0)->isChecked());
+    click((*window->Option2)(1));
+    click((*window->Option1)(0));
+    EXPECT_TRUE((*window->Option1)(0)->isChecked());
+    EXPECT_FALSE((*window->Option1)(1)->isChecked());
+    EXPECT_TRUE((*window->Option2)(1)->isChecked());
+    click((*window->Option2)(0));
+    EXPECT_FALSE((*window->Option2)(1)->isChecked());
+    EXPECT_TRUE((*window->Option1)(0)->isChecked());
 }
 
 // A caption that starts with "««" reads from the right, as a Persian line:
@@ -131,13 +132,13 @@ TEST_F(FormLayout, OptionGroupsAreSeparate) {
 TEST_F(FormLayout, CommandCaptionReadsRightToLeft) {
     auto plainButton = [&](const QString& caption) {
         QPushButton button(caption);
-        button.setFont(form->Command2->font());
+        button.setFont(window->Command2->font());
         button.setLayoutDirection(Qt::RightToLeft);
-        button.resize(form->Command2->size());
+        button.resize(window->Command2->size());
         return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
-    const QImage shown = form->Command2->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString caption = form->Command2->text();
+    const QImage shown = window->Command2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString caption = window->Command2->text();
     EXPECT_NE(shown, plainButton(caption));
     // A right-to-left mark in front makes Qt set the caption as one Persian run.
     EXPECT_EQ(shown, plainButton(QChar(0x200F) + caption));
@@ -154,7 +155,7 @@ TEST_F(FormLayout, RealMessageBoxesShowTheirWholeTitleInThePersianFace) {
         width = box->width();
         box->close();
     });
-    vb::MsgBox(form.get(), u"سلام");  // a text much shorter than the title
+    vb::MsgBox(window.get(), u"سلام");  // a text much shorter than the title
     EXPECT_EQ(family, "IranSansZ");
     const int title = QFontMetrics(QApplication::font()).horizontalAdvance("Delvarin Chooser");
     EXPECT_GT(width, title + 60);
@@ -163,7 +164,7 @@ TEST_F(FormLayout, RealMessageBoxesShowTheirWholeTitleInThePersianFace) {
 TEST_F(FormLayout, TabOrderFollowsTheTabIndices) {
     auto chain = [&] {
         std::vector<QWidget*> stops;
-        QWidget* w = form->Text2;
+        QWidget* w = window->Text2;
         for (int i = 0; i < 8; ++i) {
             do {
                 w = w->nextInFocusChain();
@@ -176,19 +177,20 @@ TEST_F(FormLayout, TabOrderFollowsTheTabIndices) {
     // its selected member or, while none is, its first. The result box and
     // the help picture are stops only once the window shows them; the two
     // links come last.
-    const std::vector<QWidget*> opened{(*form->Option2)(0), (*form->Option1)(1), form->Combo1,
-                                       form->Combo2,        form->Command2,      form->Label8,
-                                       form->Text2,         (*form->Option2)(0)};
+    const std::vector<QWidget*> opened{(*window->Option2)(0), (*window->Option1)(1), window->Combo1,
+                                       window->Combo2,        window->Command2,      window->Label8,
+                                       window->Text2,         (*window->Option2)(0)};
     EXPECT_EQ(chain(), opened);
-    EXPECT_TRUE(form->Text2->hasFocus());
-    click(form->Label12);
-    click(form->Label3);
-    EXPECT_EQ(chain()[0], (*form->Option2)(1));
-    EXPECT_EQ(chain()[1], (*form->Option1)(0));
-    form->setOuterWidth(form->FullWidth);
+    EXPECT_TRUE(window->Text2->hasFocus());
+    click(window->Label12);
+    click(window->Label3);
+    EXPECT_EQ(chain()[0], (*window->Option2)(1));
+    EXPECT_EQ(chain()[1], (*window->Option1)(0));
+    window->setOuterWidth(window->form().FullWidth);
     const std::vector<QWidget*> widened = chain();
-    EXPECT_EQ(std::vector<QWidget*>(widened.begin() + 4, widened.end()),
-              (std::vector<QWidget*>{form->Command2, form->Text5, form->Label8, form->Image2}));
+    EXPECT_EQ(
+        std::vector<QWidget*>(widened.begin() + 4, widened.end()),
+        (std::vector<QWidget*>{window->Command2, window->Text5, window->Label8, window->Image2}));
 }
 
 class FormStartUp : public WindowTest {};
@@ -196,36 +198,36 @@ class FormStartUp : public WindowTest {};
 TEST_F(FormStartUp, StateWhenTheWindowOpens) {
     // The offscreen platform draws a frame of its own, two pixels a side: the
     // narrowed window includes it, and the full width adds it to the design.
-    const QMargins frame = form->windowHandle()->frameMargins();
+    const QMargins frame = window->windowHandle()->frameMargins();
     ASSERT_GT(frame.left(), 0);
-    EXPECT_EQ(form->outerWidth(), 3300);
-    EXPECT_EQ(form->width() + frame.left() + frame.right(), 220);
-    EXPECT_EQ(form->FullWidth, 6195 + 15 * (frame.left() + frame.right()));
-    EXPECT_EQ(form->Combo1->listIndex(), 0);
-    EXPECT_EQ(form->Combo2->listCount(), 7);
-    EXPECT_EQ(form->Combo2->list(form->Combo2->listIndex()), u"همه موارد");
-    EXPECT_EQ(form->Option1->value(1), vb::kTrue);
-    EXPECT_EQ(form->Option1->value(0), vb::kFalse);
-    EXPECT_EQ(form->Option2->value(0), vb::kFalse);
-    EXPECT_EQ(form->Option2->value(1), vb::kFalse);
-    EXPECT_EQ(form->Check1->value(), 0);
-    EXPECT_FALSE(form->Check1->isEnabled());
-    EXPECT_FALSE(form->Text6->isEnabled());
-    EXPECT_EQ(form->Text6->textValue(), u"سيد");
+    EXPECT_EQ(window->outerWidth(), 3300);
+    EXPECT_EQ(window->width() + frame.left() + frame.right(), 220);
+    EXPECT_EQ(window->form().FullWidth, 6195 + 15 * (frame.left() + frame.right()));
+    EXPECT_EQ(window->Combo1->listIndex(), 0);
+    EXPECT_EQ(window->Combo2->listCount(), 7);
+    EXPECT_EQ(window->Combo2->list(window->Combo2->listIndex()), u"همه موارد");
+    EXPECT_EQ(window->Option1->value(1), vb::kTrue);
+    EXPECT_EQ(window->Option1->value(0), vb::kFalse);
+    EXPECT_EQ(window->Option2->value(0), vb::kFalse);
+    EXPECT_EQ(window->Option2->value(1), vb::kFalse);
+    EXPECT_EQ(window->Check1->value(), 0);
+    EXPECT_FALSE(window->Check1->isEnabled());
+    EXPECT_FALSE(window->Text6->isEnabled());
+    EXPECT_EQ(window->Text6->textValue(), u"سيد");
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    EXPECT_EQ(form->Text6->palette().color(QPalette::Base), buttonFace);
-    EXPECT_EQ(form->Text3->palette().color(QPalette::Base), buttonFace);
-    EXPECT_TRUE(form->Label9->text().isEmpty());
-    EXPECT_TRUE(form->Label13->text().isEmpty());
-    EXPECT_TRUE(form->Label14->text().isEmpty());
-    EXPECT_TRUE(form->Text2->text().isEmpty());
-    EXPECT_TRUE(form->Command2->isEnabled());
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->nameData().names.name(6174), u"شداد");
-    EXPECT_EQ(form->nameData().signLists.list(SignSet::GirlLists, 5).substr(0, 3), u"|1|");
+    EXPECT_EQ(window->Text6->palette().color(QPalette::Base), buttonFace);
+    EXPECT_EQ(window->Text3->palette().color(QPalette::Base), buttonFace);
+    EXPECT_TRUE(window->Label9->text().isEmpty());
+    EXPECT_TRUE(window->Label13->text().isEmpty());
+    EXPECT_TRUE(window->Label14->text().isEmpty());
+    EXPECT_TRUE(window->Text2->text().isEmpty());
+    EXPECT_TRUE(window->Command2->isEnabled());
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(SharedNameData().names.name(6174), u"شداد");
+    EXPECT_EQ(SharedNameData().signLists.list(SignSet::GirlLists, 5).substr(0, 3), u"|1|");
     // The result column lies beyond the narrowed window.
-    EXPECT_GE(form->Text5->x(), form->width());
-    EXPECT_GE(form->Image2->x(), form->width());
+    EXPECT_GE(window->Text5->x(), window->width());
+    EXPECT_GE(window->Image2->x(), window->width());
     EXPECT_TRUE(messages.calls.empty());
 }
 
@@ -237,77 +239,79 @@ TEST_F(FormLayout, ScreenReadersHearEveryControlByItsCaption) {
         return QAccessible::queryAccessibleInterface(w);
     };
     const std::vector<std::tuple<QWidget*, QString, QAccessible::Role>> controls{
-        {form->Text2, "نام مادر:", QAccessible::EditableText},
-        {form->Text6, "پيشوند نام:", QAccessible::EditableText},
-        {form->Check1, "پيشوند نام:", QAccessible::CheckBox},
-        {(*form->Option2)(0), "فرزند پسر", QAccessible::RadioButton},
-        {(*form->Option2)(1), "فرزند دختر", QAccessible::RadioButton},
-        {(*form->Option1)(0), "حذف حروف فارسي «پژگچ»", QAccessible::RadioButton},
-        {(*form->Option1)(1), "تبديل «پژگچ» به «بزكج»", QAccessible::RadioButton},
-        {form->Combo1, "طالع:", QAccessible::ComboBox},
-        {form->Combo2, "كوكب:", QAccessible::ComboBox},
-        {form->Command2, form->Command2->text(), QAccessible::Button},
-        {form->Text5, "نام‌هاي پيشنهادي:", QAccessible::EditableText},
-        {form->Image2, vb::ToQString(layout::RowId("Image2").row().spokenName), QAccessible::Link},
-        {form->Label8, vb::ToQString(layout::RowId("Label8").row().spokenName), QAccessible::Link},
+        {window->Text2, "نام مادر:", QAccessible::EditableText},
+        {window->Text6, "پيشوند نام:", QAccessible::EditableText},
+        {window->Check1, "پيشوند نام:", QAccessible::CheckBox},
+        {(*window->Option2)(0), "فرزند پسر", QAccessible::RadioButton},
+        {(*window->Option2)(1), "فرزند دختر", QAccessible::RadioButton},
+        {(*window->Option1)(0), "حذف حروف فارسي «پژگچ»", QAccessible::RadioButton},
+        {(*window->Option1)(1), "تبديل «پژگچ» به «بزكج»", QAccessible::RadioButton},
+        {window->Combo1, "طالع:", QAccessible::ComboBox},
+        {window->Combo2, "كوكب:", QAccessible::ComboBox},
+        {window->Command2, window->Command2->text(), QAccessible::Button},
+        {window->Text5, "نام‌هاي پيشنهادي:", QAccessible::EditableText},
+        {window->Image2, vb::ToQString(layout::RowId("Image2").row().spokenName),
+         QAccessible::Link},
+        {window->Label8, vb::ToQString(layout::RowId("Label8").row().spokenName),
+         QAccessible::Link},
     };
     for (const auto& [w, name, role] : controls) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(heard(w)->text(QAccessible::Name), name);
         EXPECT_EQ(heard(w)->role(), role);
     }
-    EXPECT_EQ(heard(form->Combo1)->text(QAccessible::Value), "سعد (همه موارد)");
-    EXPECT_TRUE(heard(form->Image2)
+    EXPECT_EQ(heard(window->Combo1)->text(QAccessible::Value), "سعد (همه موارد)");
+    EXPECT_TRUE(heard(window->Image2)
                     ->actionInterface()
                     ->actionNames()
                     .contains(QAccessibleActionInterface::pressAction()));
-    const auto labels = heard(form->Text2)->relations(QAccessible::Label);
+    const auto labels = heard(window->Text2)->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels[0].first->object(), form->Label1);
+    EXPECT_EQ(labels[0].first->object(), window->Label1);
 
-    type(form->Text2, "مريم");
-    QAccessibleInterface* value = heard(form->Label13);
+    type(window->Text2, "مريم");
+    QAccessibleInterface* value = heard(window->Label13);
     EXPECT_EQ(value->text(QAccessible::Name), "290");
     EXPECT_EQ(value->text(QAccessible::Description), "عدد ابجد نام مادر");
     const auto controller = value->relations(QAccessible::Controller);
     ASSERT_EQ(controller.size(), 1);
-    EXPECT_EQ(controller[0].first->object(), form->Text2);
+    EXPECT_EQ(controller[0].first->object(), window->Text2);
 
-    QAccessibleInterface* client = heard(form->client());
+    QAccessibleInterface* client = heard(window->client());
     std::vector<QObject*> spoken;
     for (int i = 0; i < client->childCount(); ++i) spoken.push_back(client->child(i)->object());
     for (QWidget* unseen :
-         {static_cast<QWidget*>(form->Text1), static_cast<QWidget*>(form->Text3),
-          static_cast<QWidget*>(form->Line1), static_cast<QWidget*>(form->Image1)})
+         {static_cast<QWidget*>(window->Text1), static_cast<QWidget*>(window->Text3),
+          static_cast<QWidget*>(window->Line1), static_cast<QWidget*>(window->Image1)})
         EXPECT_EQ(std::count(spoken.begin(), spoken.end(), unseen), 0);
-    EXPECT_EQ(std::count(spoken.begin(), spoken.end(), form->Text2), 1);
+    EXPECT_EQ(std::count(spoken.begin(), spoken.end(), window->Text2), 1);
 }
 
 TEST_F(FormLayout, HoldingAltShowsThePrefixKey) {
-    auto* tip = form->findChild<QLabel*>("KeyTip");
+    auto* tip = window->findChild<QLabel*>("KeyTip");
     ASSERT_NE(tip, nullptr);
     EXPECT_FALSE(tip->isVisible());
-    QTest::keyPress(form->Text2, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyPress(window->Text2, Qt::Key_Alt, Qt::AltModifier);
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->text(), "Alt+P");
-    QTest::keyRelease(form->Text2, Qt::Key_Alt);
+    QTest::keyRelease(window->Text2, Qt::Key_Alt);
     EXPECT_FALSE(tip->isVisible());
-    EXPECT_TRUE(form->Text2->accessibleDescription().contains("Alt+P"));
+    EXPECT_TRUE(window->Text2->accessibleDescription().contains("Alt+P"));
 }
 
 TEST(CodePageWarning, NonPersianLocaleWarnsOnceAndStartsTheSame) {
     MessageRecorder messages;
     qputenv("LC_ALL", "en_US.UTF-8");
-    Form1 form;
-    form.Form_Load();
+    Window window;
+    window.load();
     qunsetenv("LC_ALL");
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].title, "Salam");
     EXPECT_EQ(messages.calls[0].text, "Change 'Language for non-Unicode programs' to Persian!");
     EXPECT_EQ(messages.calls[0].icon, vb::MessageIcon::Critical);
-    EXPECT_EQ(form.outerWidth(), 3300);
-    EXPECT_EQ(form.Combo2->listCount(), 7);
-    EXPECT_EQ(form.nameData().names.name(1), u"الناز");
+    EXPECT_EQ(window.outerWidth(), 3300);
+    EXPECT_EQ(window.Combo2->listCount(), 7);
+    EXPECT_EQ(SharedNameData().names.name(1), u"الناز");
 }
 
 struct FontNamesCase {
@@ -345,14 +349,14 @@ TEST(FontPath, JoinsFolderAndFileWithOneSeparator) {
 TEST(FontProvisioning, MissingFontFileLeavesStartUpUnaffected) {
     MessageRecorder messages;
     qputenv("LC_ALL", "fa_IR.UTF-8");
-    Form1 form;
-    form.InstalFont("no-such-font.ttf");
-    form.Form_Load();
+    Window window;
+    window.InstalFont(u"no-such-font.ttf");
+    window.load();
     qunsetenv("LC_ALL");
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_EQ(form.outerWidth(), 3300);
-    EXPECT_EQ(form.Combo2->listCount(), 7);
-    EXPECT_EQ(form.nameData().names.name(6174), u"شداد");
+    EXPECT_EQ(window.outerWidth(), 3300);
+    EXPECT_EQ(window.Combo2->listCount(), 7);
+    EXPECT_EQ(SharedNameData().names.name(6174), u"شداد");
 }
 
 TEST(FontProvisioning, OnlyARegularReadableFileIsRegistered) {
@@ -368,12 +372,12 @@ TEST(FontProvisioning, OnlyARegularReadableFileIsRegistered) {
 
 TEST(FontProvisioning, TheShippedFaceIsFoundOnceRegistered) {
     qputenv("LC_ALL", "fa_IR.UTF-8");
-    Form1 form;
-    form.Form_Load();
+    Window window;
+    window.load();
     qunsetenv("LC_ALL");
     // Either the system had it or start-up registered the file beside the program.
-    EXPECT_EQ(form.HasFont("IranSansZ"), vb::kTrue);
-    EXPECT_EQ(form.HasFont("iransansz"), vb::kFalse);
+    EXPECT_TRUE(window.HasFont(u"IranSansZ"));
+    EXPECT_FALSE(window.HasFont(u"iransansz"));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "form1.h"
 #include "toolkit.h"
+#include "window.h"
 
 namespace delvarin::test {
 
@@ -41,15 +41,15 @@ class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
         qputenv("LC_ALL", "fa_IR.UTF-8");
-        form = std::make_unique<Form1>();
-        form->Form_Load();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
+        window = std::make_unique<Window>();
+        window->load();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
         messages.clear();
     }
     void TearDown() override {
-        form.reset();
+        window.reset();
         qunsetenv("LC_ALL");
     }
 
@@ -72,25 +72,25 @@ protected:
     QString caption(const QLabel* label) const { return label->text(); }
     // Picks a planet group or entry as a user does: the list's click event runs.
     void pickGroup(int group) {
-        form->Combo1->setCurrentIndex(group);
-        emit form->Combo1->activated(group);
+        window->Combo1->setCurrentIndex(group);
+        emit window->Combo1->activated(group);
     }
     void pickPlanet(int entry) {
-        form->Combo2->setCurrentIndex(entry);
-        emit form->Combo2->activated(entry);
+        window->Combo2->setCurrentIndex(entry);
+        emit window->Combo2->activated(entry);
     }
     // What the result box's document shows, its paragraphs joined by CR LF.
     std::u16string shownResult() const {
         std::u16string shown;
-        for (QTextBlock b = form->Text5->document()->begin(); b.isValid(); b = b.next()) {
-            if (b != form->Text5->document()->begin()) shown += u"\r\n";
+        for (QTextBlock b = window->Text5->document()->begin(); b.isValid(); b = b.next()) {
+            if (b != window->Text5->document()->begin()) shown += u"\r\n";
             shown += vb::ToText(b.text());
         }
         return shown;
     }
 
     MessageRecorder messages;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Window> window;
 };
 
 }  // namespace delvarin::test

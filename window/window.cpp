@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1.h"
+#include "window.h"
 
 #include <QDesktopServices>
 #include <QFontDatabase>
@@ -16,11 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "abjad.h"
 #include "accessibility.h"
-#include "check.h"
 #include "code_page.h"
-#include "name_list.h"
 #include "planets.h"
 #include "platform.h"
 #include "text.h"
@@ -32,9 +29,7 @@ using layout::Align;
 using layout::Face;
 using layout::Kind;
 
-constexpr int kAnsiArabic = 1256;
 const QString kFaceName = QStringLiteral("IranSansZ");
-const QString kFontFile = QStringLiteral("iransansz-webfont.ttf");
 // The prefix switch for the keyboard: shown beside its label while Alt is
 // held, and told to screen readers with the name box that has the focus at
 // start and with the prefix controls.
@@ -88,7 +83,7 @@ private:
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : vb::Form(parent), data_(std::make_unique<NameData>()) {
+Window::Window(QWidget* parent) : vb::Form(parent) {
     photo_ = std::async(std::launch::async, [] { return QImage(QStringLiteral(":/photo.jpg")); });
     icon_ = std::async(std::launch::async, [] {
         QList<QImage> images;
@@ -108,9 +103,9 @@ Form1::Form1(QWidget* parent) : vb::Form(parent), data_(std::make_unique<NameDat
     connectHandlers();
 }
 
-Form1::~Form1() = default;
+Window::~Window() = default;
 
-void Form1::createWindow() {
+void Window::createWindow() {
     setWindowTitle(vb::ToQString(layout::kWindowTitle));
     // Close only, or no frame at all where the window draws its own.
     const Qt::WindowFlags frame = drawsOwnFrame() ? Qt::WindowFlags(Qt::FramelessWindowHint)
@@ -125,7 +120,7 @@ void Form1::createWindow() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Form1::createPictures() {
+void Window::createPictures() {
     Image1 = make<vb::Label>("Image1");
     Image1->setScaledContents(true);
     Label4[0] = make<vb::Label>("Label4(0)");
@@ -135,7 +130,7 @@ void Form1::createPictures() {
     Line2 = make<vb::Line>("Line2", *layout::RowId("Line2").row().fore, layout::kLineWidthPx);
 }
 
-void Form1::createNameInputs() {
+void Window::createNameInputs() {
     Text1 = make<vb::TextBox>("Text1");
     Text2 = make<vb::TextBox>("Text2");
     Text3 = make<vb::TextBox>("Text3");
@@ -155,7 +150,7 @@ void Form1::createNameInputs() {
     Label14 = make<vb::Label>("Label14");
 }
 
-void Form1::createChoices() {
+void Window::createChoices() {
     Frame1 = make<QFrame>("Frame1");
     Frame1->setFrameShape(QFrame::NoFrame);
     Option1 = new vb::OptionArray(
@@ -176,7 +171,7 @@ void Form1::createChoices() {
     Command2 = make<vb::CommandButton>("Command2");
 }
 
-void Form1::createResults() {
+void Window::createResults() {
     Label10 = make<vb::Label>("Label10");
     Text5 = make<vb::MultiLineBox>("Text5");
     Image2 = make<vb::Link>("Image2");
@@ -184,7 +179,7 @@ void Form1::createResults() {
     Timer1 = new vb::Timer(this, layout::kTimerIntervalMs);
 }
 
-void Form1::applyLayout() {
+void Window::applyLayout() {
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
         QWidget* w = controls_[i];
@@ -242,7 +237,7 @@ void Form1::applyLayout() {
         if (*it) (*it)->raise();
 }
 
-void Form1::applyFonts() {
+void Window::applyFonts() {
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
         QWidget* w = controls_[i];
@@ -260,7 +255,7 @@ void Form1::applyFonts() {
     vb::SetMessageFont(messages);
 }
 
-void Form1::applyTabOrder() {
+void Window::applyTabOrder() {
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
@@ -302,7 +297,7 @@ void Form1::applyTabOrder() {
     controls_[order.front()]->setFocus();
 }
 
-void Form1::applyAccessibility() {
+void Window::applyAccessibility() {
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
         QWidget* w = controls_[i];
@@ -329,33 +324,36 @@ void Form1::applyAccessibility() {
     new vb::KeyTip(kPrefixKey, Label2);
 }
 
-void Form1::connectHandlers() {
-    connect(Combo1, &vb::ComboBox::clicked, this, &Form1::Combo1_Click);
-    connect(Combo2, &vb::ComboBox::clicked, this, &Form1::Combo2_Click);
-    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
-    connect(Text6, &QLineEdit::textChanged, this, &Form1::Text6_Change);
-    connect(Label2, &vb::Label::clicked, this, &Form1::Label2_Click);
-    connect(new QShortcut(kPrefixKey, this), &QShortcut::activated, this, &Form1::Label2_Click);
-    connect(Label3, &vb::Label::clicked, this, &Form1::Label3_Click);
-    connect(Label5, &vb::Label::clicked, this, &Form1::Label5_Click);
-    connect(Label11, &vb::Label::clicked, this, &Form1::Label11_Click);
-    connect(Label12, &vb::Label::clicked, this, &Form1::Label12_Click);
-    connect(Option2, &vb::OptionArray::clicked, this, &Form1::Option2_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+void Window::connectHandlers() {
+    form::Form1* f = &form_;
+    connect(Combo1, &vb::ComboBox::clicked, this, [f] { f->Combo1_Click(); });
+    connect(Combo2, &vb::ComboBox::clicked, this, [f] { f->Combo2_Click(); });
+    connect(Text2, &QLineEdit::textChanged, this, [f] { f->Text2_Change(); });
+    connect(Text6, &QLineEdit::textChanged, this, [f] { f->Text6_Change(); });
+    connect(Label2, &vb::Label::clicked, this, [f] { f->Label2_Click(); });
+    connect(new QShortcut(kPrefixKey, this), &QShortcut::activated, this,
+            [f] { f->Label2_Click(); });
+    connect(Label3, &vb::Label::clicked, this, [f] { f->Label3_Click(); });
+    connect(Label5, &vb::Label::clicked, this, [f] { f->Label5_Click(); });
+    connect(Label11, &vb::Label::clicked, this, [f] { f->Label11_Click(); });
+    connect(Label12, &vb::Label::clicked, this, [f] { f->Label12_Click(); });
+    connect(Option2, &vb::OptionArray::clicked, this, [f](int index) { f->Option2_Click(index); });
+    connect(Command2, &QPushButton::clicked, this, [f] { f->Command2_Click(); });
     // Enter in a name box asks for the list, as the button does.
     connect(Text2, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     connect(Text6, &QLineEdit::returnPressed, Command2, &QPushButton::click);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(Image2, &vb::Link::clicked, this, &Form1::Image2_Click);
-    connect(Label8, &vb::Link::clicked, this, &Form1::Label8_Click);
+    connect(Timer1, &QTimer::timeout, this, [f] { f->Timer1_Timer(); });
+    connect(Image2, &vb::Link::clicked, this, [f] { f->Image2_Click(); });
+    connect(Label8, &vb::Link::clicked, this, [f] { f->Label8_Click(); });
     // A window manager draws its frame only once the window is up; the full
     // width is the design's client area with that frame.
     connect(this, &vb::Form::frameChanged, this, [this] {
-        FullWidth = static_cast<std::int32_t>(std::lround(layout::kClientWidth + frameWidth()));
+        form_.FullWidth =
+            static_cast<std::int32_t>(std::lround(layout::kClientWidth + frameWidth()));
     });
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void Window::showEvent(QShowEvent* event) {
     if (photo_.valid()) Image1->setPixmap(QPixmap::fromImage(photo_.get()));
     if (icon_.valid()) {
         QIcon icon;
@@ -365,7 +363,7 @@ void Form1::showEvent(QShowEvent* event) {
     vb::Form::showEvent(event);
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void Window::resizeEvent(QResizeEvent* event) {
     vb::Form::resizeEvent(event);
     // Tab skips what the narrowed window hides.
     for (QWidget* right : {static_cast<QWidget*>(Text5), static_cast<QWidget*>(Image2)})
@@ -373,190 +371,180 @@ void Form1::resizeEvent(QResizeEvent* event) {
                                                                             : Qt::NoFocus);
 }
 
-void Form1::Form_Load() {
-    CheckANSICodePage();
-    if (!HasFont(kFaceName)) InstalFont(kFontFile);
-    Combo1->setListIndex(0);
-    Option1->select(1);
-    Check1->setValue(0);
-    Check1->setEnabled(false);
-    vb::SetBackColour(Text3, layout::kButtonFace);
-    vb::SetBackColour(Text6, layout::kButtonFace);
-    Text6->setEnabled(false);
-    Label9->setCaption(u"");
-    FullWidth = static_cast<std::int32_t>(std::lround(outerWidth()));
-    setOuterWidth(layout::kNarrowWidth);
-    Label13->setCaption(u"");
-    Label14->setCaption(u"");
-    ReadData(*data_);
-}
-
-void Form1::CheckANSICodePage() {
-    if (SystemCodePage() != kAnsiArabic)
-        vb::MsgBox(this, u"Change 'Language for non-Unicode programs' to Persian!",
-                   vb::MessageIcon::Critical, QStringLiteral("Salam"));
-}
-
-vb::Boolean Form1::HasFont(const QString& face) {
-    return vb::ToBoolean(FontNamesHold(QFontDatabase::families(), face));
-}
-
-void Form1::InstalFont(const QString& fileName) {
-    RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), fileName));
-    // The controls took their fonts before the face existed; let them take it now.
-    applyFonts();
-}
-
-void Form1::Combo1_Click() {
-    const int count = Combo2->listCount();
-    for (int i = 0; i < count; ++i) Combo2->removeListItem(0);
-    const auto group = PlanetGroupEntries(Combo1->listIndex());
-    if (!group) return;
-    for (std::size_t i = 0; i < group->labels.size(); ++i) {
-        Combo2->addListItem(group->labels[i]);
-        if (static_cast<int>(i) == group->selected) Combo2->setListIndex(Combo2->newIndex());
+QWidget* Window::widget(form::Control control) const {
+    switch (control) {
+        case form::Control::Text2:
+            return Text2;
+        case form::Control::Text3:
+            return Text3;
+        case form::Control::Text5:
+            return Text5;
+        case form::Control::Text6:
+            return Text6;
+        case form::Control::Label9:
+            return Label9;
+        case form::Control::Label13:
+            return Label13;
+        case form::Control::Label14:
+            return Label14;
+        case form::Control::Combo1:
+            return Combo1;
+        case form::Control::Combo2:
+            return Combo2;
+        case form::Control::Option1:
+            return (*Option1)(0);
+        case form::Control::Option2:
+            return (*Option2)(0);
+        case form::Control::Check1:
+            return Check1;
     }
+    return nullptr;
 }
 
-void Form1::Combo2_Click() {
-    const auto entry = FindPlanet(Combo2->list(Combo2->listIndex()));
-    Label9->setCaption(entry ? entry->description : u"");
+vb::ComboBox* Window::comboBox(form::Control control) const {
+    return static_cast<vb::ComboBox*>(widget(control));
 }
 
-void Form1::Text2_Change() {
-    const bool convertLetters = !Option1->value(0);
-    Label13->setCaption(ValueText(Text2->textValue(), convertLetters));
+vb::OptionArray* Window::optionArray(form::Control control) const {
+    return control == form::Control::Option1 ? Option1 : Option2;
 }
 
-void Form1::Text6_Change() {
-    const bool convertLetters = !Option1->value(0);
-    Label14->setCaption(ValueText(Text6->textValue(), convertLetters));
+std::u16string Window::Text(form::Control box) const {
+    if (box == form::Control::Text5) return Text5->textValue();
+    return static_cast<vb::TextBox*>(widget(box))->textValue();
 }
 
-void Form1::Label2_Click() {
-    if (Check1->value() == 1) {
-        vb::SetBackColour(Text3, layout::kButtonFace);
-        vb::SetBackColour(Text6, layout::kButtonFace);
-        Text6->setEnabled(false);
-        Check1->setValue(0);
-        Text2->setFocus();
-        Label14->setCaption(u"");
+void Window::SetText(form::Control control, std::u16string_view text) {
+    QWidget* w = widget(control);
+    if (auto* result = qobject_cast<vb::MultiLineBox*>(w)) {
+        result->setTextValue(text);
+    } else if (auto* box = qobject_cast<vb::TextBox*>(w)) {
+        box->setTextValue(text);
     } else {
-        vb::SetBackColour(Text3, layout::kLightYellow);
-        vb::SetBackColour(Text6, layout::kLightYellow);
-        Text6->setEnabled(true);
-        Check1->setValue(1);
-        Text6->setFocus();
+        static_cast<vb::Label*>(w)->setCaption(text);
     }
 }
 
-void Form1::Label3_Click() {
-    Option1->select(0);
+void Window::AppendText(form::Control, std::u16string_view text) {
+    Text5->appendText(text);
 }
 
-void Form1::Label5_Click() {
-    Option1->select(1);
+void Window::Refresh(form::Control) {
+    Text5->refresh();
 }
 
-void Form1::Label11_Click() {
-    Option2->select(0);
-    Option2_Click(0);
-}
-
-void Form1::Label12_Click() {
-    Option2->select(1);
-    Option2_Click(1);
-}
-
-void Form1::Option2_Click(int) {}
-
-void Form1::Command2_Click() {
-    if (!CheckComplete()) return;
-    const float width = static_cast<float>(outerWidth());
-    if (static_cast<double>(width) != FullWidth) {
-        for (float counter = width; counter <= static_cast<float>(FullWidth - 1);
-             counter += layout::kWideningStep)
-            setOuterWidth(static_cast<float>(outerWidth()) + layout::kWideningStep);
-        setOuterWidth(FullWidth);
-    }
-    Timer1->setEnabled(true);
-}
-
-void Form1::Timer1_Timer() {
-    Timer1->setEnabled(false);
-    MakeNameList();
-}
-
-vb::Boolean Form1::CheckComplete() {
-    const CheckStatus status =
-        delvarin::CheckComplete(Text2->textValue(), Option2->value(0) != 0, Option2->value(1) != 0,
-                                Text6->textValue(), Check1->value());
-    switch (status) {
-        case CheckStatus::MayProceed:
-            return vb::kTrue;
-        case CheckStatus::MotherNotPersian:
-        case CheckStatus::NoGender:
-        case CheckStatus::PrefixNotPersian:
-            vb::MsgBox(this, CheckMessage(status));
-            return vb::kFalse;
-    }
-    return vb::kFalse;
-}
-
-void Form1::MakeNameList() {
-    vb::SetMousePointer(vb::kHourglass);
-    vb::SetBackColour(Text5, layout::kButtonFace);
-    Text5->setEnabled(false);
-
-    PlanetChoice planets{Combo2->list(Combo2->listIndex()), {}};
-    for (int i = 0; i < Combo2->listCount(); ++i) planets.entries.push_back(Combo2->list(i));
-    const NameList list = delvarin::MakeNameList(*data_, {
-                                                             .convertLetters = !Option1->value(0),
-                                                             .mother = Text2->textValue(),
-                                                             .prefix = Text6->textValue(),
-                                                             .prefixInUse = Check1->value() != 0,
-                                                             .boy = Option2->value(0) != 0,
-                                                             .planets = std::move(planets),
-                                                         });
-    switch (list.status) {
-        case NameListStatus::Made:
-            showList(list.text);
-            break;
-        case NameListStatus::PlanetNotFound:
-            vb::MsgBox(this, NameListMessage(list.status));
-            break;
-    }
-    vb::SetMousePointer(vb::kDefaultPointer);
-    vb::SetBackColour(Text5, layout::kLightYellow);
-    Text5->setEnabled(true);
+void Window::ScrollToStart(form::Control) {
     Text5->scrollToStart();
 }
 
-// Writes the list ten lines at a time, showing the box after the first line
-// and after every tenth, so a parent sees it grow.
-void Form1::showList(std::u16string_view all) {
-    Text5->setTextValue(u"");
-    std::size_t written = 0;
-    std::size_t at = 0;
-    for (int k = 0;; ++k) {
-        const std::size_t end = all.find(u"\r\n", at);
-        if (end == std::u16string_view::npos) break;
-        at = end + 2;
-        if (k % layout::kRepaintEvery == 0) {
-            Text5->appendText(all.substr(written, at - written));
-            written = at;
-            Text5->refresh();
-        }
+void Window::SetBackColour(form::Control control, layout::Colour colour) {
+    vb::SetBackColour(widget(control), colour);
+}
+
+void Window::SetEnabled(form::Control control, bool enabled) {
+    widget(control)->setEnabled(enabled);
+}
+
+void Window::SetFocus(form::Control control) {
+    widget(control)->setFocus();
+}
+
+int Window::ListCount(form::Control list) const {
+    return comboBox(list)->listCount();
+}
+
+std::u16string Window::List(form::Control list, int index) const {
+    return comboBox(list)->list(index);
+}
+
+void Window::AddItem(form::Control list, std::u16string_view item) {
+    comboBox(list)->addListItem(item);
+}
+
+void Window::RemoveItem(form::Control list, int index) {
+    comboBox(list)->removeListItem(index);
+}
+
+int Window::NewIndex(form::Control list) const {
+    return comboBox(list)->newIndex();
+}
+
+int Window::ListIndex(form::Control list) const {
+    return comboBox(list)->listIndex();
+}
+
+void Window::SetListIndex(form::Control list, int index) {
+    comboBox(list)->setListIndex(index);
+}
+
+bool Window::OptionValue(form::Control group, int member) const {
+    return optionArray(group)->value(member) != 0;
+}
+
+void Window::SelectOption(form::Control group, int member) {
+    optionArray(group)->select(member);
+}
+
+int Window::CheckValue(form::Control) const {
+    return Check1->value();
+}
+
+void Window::SetCheckValue(form::Control, int value) {
+    Check1->setValue(value);
+}
+
+double Window::OuterWidth() const {
+    return outerWidth();
+}
+
+void Window::SetOuterWidth(double twips) {
+    setOuterWidth(twips);
+}
+
+void Window::SetPointer(form::Pointer pointer) {
+    switch (pointer) {
+        case form::Pointer::Default:
+            vb::SetMousePointer(vb::kDefaultPointer);
+            return;
+        case form::Pointer::Hourglass:
+            vb::SetMousePointer(vb::kHourglass);
+            return;
     }
-    Text5->appendText(all.substr(written));
 }
 
-void Form1::Image2_Click() {
-    QDesktopServices::openUrl(BlogArticleAddress());
+void Window::SetTimerEnabled(bool enabled) {
+    Timer1->setEnabled(enabled);
 }
 
-void Form1::Label8_Click() {
-    QDesktopServices::openUrl(HomePageAddress());
+void Window::MsgBox(const form::Message& message, std::function<void()> then) {
+    vb::MessageIcon icon = vb::MessageIcon::None;
+    switch (message.icon) {
+        case form::MessageIcon::None:
+            break;
+        case form::MessageIcon::Critical:
+            icon = vb::MessageIcon::Critical;
+            break;
+    }
+    vb::MsgBox(this, message.text, icon, vb::ToQString(message.title));
+    if (then) then();
+}
+
+void Window::OpenAddress(std::string_view address) {
+    QDesktopServices::openUrl(QUrl(QString::fromUtf8(address.data(), address.size())));
+}
+
+int Window::SystemCodePage() const {
+    return delvarin::SystemCodePage();
+}
+
+bool Window::HasFont(std::u16string_view face) const {
+    return FontNamesHold(QFontDatabase::families(), vb::ToQString(face));
+}
+
+void Window::InstalFont(std::u16string_view fileName) {
+    RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), vb::ToQString(fileName)));
+    // The controls took their fonts before the face existed; let them take it now.
+    applyFonts();
 }
 
 }  // namespace delvarin

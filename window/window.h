@@ -10,57 +10,54 @@
 #include <future>
 #include <memory>
 
+#include "form1.h"
 #include "layout.h"
-#include "read_data.h"
 #include "toolkit.h"
 
 namespace delvarin {
 
-// The one window. Its controls are made from the rows of layout.h. The left
-// column takes the inputs: the mother's name (Text2, its value in Label13),
-// the prefix switched by Label2 or Alt+P (Text6, value in Label14, Check1
-// mirroring the switch), the gender (Option2 with the labels Label11,
-// Label12), the letter table (Option1 with Label3, Label5) and the planet
-// group and planet (Combo1, Combo2, the planet's description in Label9).
-// Handlers read the controls, ask the engine and write the controls back:
-// Command2 (or Enter in a name box) asks the engine's CheckComplete, widens
-// the window to uncover the result box and arms Timer1; its tick calls
-// MakeNameList, which hands the inputs to the engine once, answers every
-// status, and writes the list into Text5 ten lines at a time. Form_Load
-// brings everything to its starting state before the window is first shown.
-class Form1 : public vb::Form {
+// The one window, drawn by Qt: its controls are made from the rows of
+// layout.h, and the form's handlers (form1.h) run on their events, reaching
+// the controls through the Toolkit operations implemented here.
+class Window : public vb::Form, public form::Toolkit {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit Window(QWidget* parent = nullptr);
+    ~Window() override;
 
-    void Form_Load();
+    // Brings every control to its starting state, before the window shows.
+    void load() { form_.Form_Load(); }
+    form::Form1& form() { return form_; }
 
-    void CheckANSICodePage();
-    vb::Boolean HasFont(const QString& face);
-    void InstalFont(const QString& fileName);
-
-    void Combo1_Click();
-    void Combo2_Click();
-    void Text2_Change();
-    void Text6_Change();
-    void Label2_Click();
-    void Label3_Click();
-    void Label5_Click();
-    void Label11_Click();
-    void Label12_Click();
-    void Option2_Click(int index);
-    void Command2_Click();
-    void Timer1_Timer();
-    void Image2_Click();
-    void Label8_Click();
-
-    vb::Boolean CheckComplete();
-    void MakeNameList();
-
-    // The full outer width in twips: the design's client area and the frame.
-    std::int32_t FullWidth = 0;
-    const NameData& nameData() const { return *data_; }
+    // The toolkit operations the form asks for.
+    std::u16string Text(form::Control box) const override;
+    void SetText(form::Control control, std::u16string_view text) override;
+    void AppendText(form::Control box, std::u16string_view text) override;
+    void Refresh(form::Control box) override;
+    void ScrollToStart(form::Control box) override;
+    void SetBackColour(form::Control control, layout::Colour colour) override;
+    void SetEnabled(form::Control control, bool enabled) override;
+    void SetFocus(form::Control control) override;
+    int ListCount(form::Control list) const override;
+    std::u16string List(form::Control list, int index) const override;
+    void AddItem(form::Control list, std::u16string_view item) override;
+    void RemoveItem(form::Control list, int index) override;
+    int NewIndex(form::Control list) const override;
+    int ListIndex(form::Control list) const override;
+    void SetListIndex(form::Control list, int index) override;
+    bool OptionValue(form::Control group, int member) const override;
+    void SelectOption(form::Control group, int member) override;
+    int CheckValue(form::Control box) const override;
+    void SetCheckValue(form::Control box, int value) override;
+    double OuterWidth() const override;
+    void SetOuterWidth(double twips) override;
+    void SetPointer(form::Pointer pointer) override;
+    void SetTimerEnabled(bool enabled) override;
+    void MsgBox(const form::Message& message, std::function<void()> then) override;
+    void OpenAddress(std::string_view address) override;
+    int SystemCodePage() const override;
+    bool HasFont(std::u16string_view face) const override;
+    void InstalFont(std::u16string_view fileName) override;
 
     vb::Timer* Timer1 = nullptr;
     vb::ComboBox* Combo1 = nullptr;
@@ -109,7 +106,10 @@ private:
     void applyTabOrder();
     void applyAccessibility();
     void connectHandlers();
-    void showList(std::u16string_view text);
+    QWidget* widget(form::Control control) const;
+    vb::ComboBox* comboBox(form::Control control) const;
+    vb::OptionArray* optionArray(form::Control control) const;
+
     // Makes the control of a row, inside the window or Frame1 as the row
     // says, and files it under that row.
     template <class W, class... Args>
@@ -121,7 +121,7 @@ private:
     }
 
     std::array<QWidget*, layout::kRows.size()> controls_{};
-    std::unique_ptr<NameData> data_;
+    form::Form1 form_{*this};
     // The photograph and the icon decode on another core while the controls
     // are built; they are put in place before the window is first painted.
     std::future<QImage> photo_;
