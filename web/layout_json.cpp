@@ -149,24 +149,17 @@ std::string LayoutJson() {
     json += std::to_string(layout::kClientWidth);
     Field(json, "clientHeight");
     json += std::to_string(layout::kClientHeight);
-    Field(json, "narrowWidth");
-    json += std::to_string(layout::kNarrowWidth);
-    Field(json, "wideningStep");
-    json += std::to_string(layout::kWideningStep);
     Field(json, "timerIntervalMs");
     json += std::to_string(layout::kTimerIntervalMs);
-    Field(json, "repaintEvery");
-    json += std::to_string(layout::kRepaintEvery);
     Field(json, "lineWidthPx");
     json += std::to_string(layout::kLineWidthPx);
     Field(json, "blogArticle");
     Quoted(json, layout::kBlogArticleAddress);
     Field(json, "homePage");
     Quoted(json, layout::kHomePageAddress);
-    Field(json, "lightYellow");
-    Quoted(json, Css(layout::kLightYellow));
+    // The colour the form gives a box that is off or busy.
     Field(json, "buttonFace");
-    Quoted(json, Css(layout::kButtonFace));
+    json += std::to_string(layout::kButtonFace);
     Field(json, "boxLimit");
     json += std::to_string(kBoxLimit);
     Field(json, "groups");

@@ -234,9 +234,7 @@ for stale in out.iterdir():
 
 page_js = (web / "page.js").read_text(encoding="utf-8")
 template = (web / "index.html").read_text(encoding="utf-8")
-constants = {key: layout[key] for key in (
-    "title", "clientWidth", "narrowWidth", "wideningStep", "timerIntervalMs", "repaintEvery",
-    "lightYellow", "buttonFace", "blogArticle", "homePage")}
+constants = {key: layout[key] for key in ("title", "clientWidth", "timerIntervalMs", "buttonFace")}
 constants["phoneBreakpointPx"] = PHONE_BREAKPOINT_PX
 (out / "page.js").write_text(page_js.replace("@CONSTANTS@", json.dumps(constants, ensure_ascii=False)),
                              encoding="utf-8")

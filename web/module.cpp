@@ -1,29 +1,132 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The engine as a WebAssembly module for the page. Texts cross as UTF-16
-// code units, exactly as the window's boxes hold them: the page writes its
-// argument texts into module memory, and each call leaves its text answer in
-// one buffer that the page reads back.
+// The form as a WebAssembly module. The page hands it a toolkit, the object
+// Module.toolkit whose methods work the page's elements by the window's
+// control names; the form's handlers are exported under their own names.
+// Texts cross as UTF-16 code units, exactly as the window's boxes hold them.
 #include <emscripten/emscripten.h>
 
-#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "abjad.h"
-#include "check.h"
-#include "name_list.h"
-#include "planets.h"
-#include "read_data.h"
+#include "form1.h"
 #include "text.h"
 
 namespace {
 
 using namespace delvarin;
+using form::Control;
 
+// Strings from the page come NUL-terminated in memory the page allocated:
+// the typing rule lets no NUL into a box, and no list item holds one.
+std::u16string Take(char16_t* text) {
+    std::u16string s(text);
+    std::free(text);
+    return s;
+}
+
+}  // namespace
+
+// Each operation goes to the page's toolkit as toolkit[op](control name,
+// number, text) and comes back as a number or a text.
+// clang-format off
+EM_JS(char16_t*, js_text, (const char* op, const char* name, int index), {
+    const s = String(Module.toolkit[UTF8ToString(op)](UTF8ToString(name), index));
+    const p = _malloc(s.length * 2 + 2);
+    for (let i = 0; i < s.length; ++i) HEAPU16[(p >> 1) + i] = s.charCodeAt(i);
+    HEAPU16[(p >> 1) + s.length] = 0;
+    return p;
+});
+EM_JS(double, js_number, (const char* op, const char* name, int index), {
+    return Number(Module.toolkit[UTF8ToString(op)](UTF8ToString(name), index));
+});
+EM_JS(void, js_do, (const char* op, const char* name, double number, const char16_t* text, int length), {
+    let s = "";
+    for (let i = 0; i < length; i += 8192)
+        s += String.fromCharCode.apply(null, HEAPU16.subarray((text >> 1) + i, (text >> 1) + Math.min(length, i + 8192)));
+    Module.toolkit[UTF8ToString(op)](UTF8ToString(name), number, s);
+});
+// clang-format on
+
+namespace {
+
+class PageToolkit : public form::Toolkit {
+public:
+    // The continuations of open message boxes, by the number the page hands back.
+    std::map<int, std::function<void()>> pending;
+
+    std::u16string Text(Control c) const override { return TextOf("text", c); }
+    void SetText(Control c, std::u16string_view t) override { Do("setText", c, 0, t); }
+    void AppendText(Control c, std::u16string_view t) override { Do("appendText", c, 0, t); }
+    void Refresh(Control c) override { Do("refresh", c); }
+    void ScrollToStart(Control c) override { Do("scrollToStart", c); }
+    void SetBackColour(Control c, layout::Colour colour) override {
+        Do("setBackColour", c, colour);
+    }
+    void SetEnabled(Control c, bool on) override { Do("setEnabled", c, on); }
+    void SetFocus(Control c) override { Do("setFocus", c); }
+    int ListCount(Control c) const override { return NumberOf("listCount", c); }
+    std::u16string List(Control c, int index) const override { return TextOf("list", c, index); }
+    void AddItem(Control c, std::u16string_view item) override { Do("addItem", c, 0, item); }
+    void RemoveItem(Control c, int index) override { Do("removeItem", c, index); }
+    int NewIndex(Control c) const override { return NumberOf("newIndex", c); }
+    int ListIndex(Control c) const override { return NumberOf("listIndex", c); }
+    void SetListIndex(Control c, int index) override { Do("setListIndex", c, index); }
+    bool OptionValue(Control c, int member) const override {
+        return NumberOf("optionValue", c, member) != 0;
+    }
+    void SelectOption(Control c, int member) override { Do("selectOption", c, member); }
+    int CheckValue(Control c) const override { return NumberOf("checkValue", c); }
+    void SetCheckValue(Control c, int value) override { Do("setCheckValue", c, value); }
+    double OuterWidth() const override { return js_number("outerWidth", "Form1", 0); }
+    void SetOuterWidth(double twips) override { Do("setOuterWidth", "Form1", twips); }
+    void SetPointer(form::Pointer pointer) override {
+        Do("setPointer", "Form1", pointer == form::Pointer::Hourglass);
+    }
+    void SetTimerEnabled(bool on) override { Do("setTimerEnabled", "Timer1", on); }
+    // The page's dialog has the application's title and no icon; the one
+    // message with others (the code page's) never comes on a page.
+    void MsgBox(const form::Message& message, std::function<void()> then) override {
+        int id = 0;
+        if (then) {
+            id = ++lastId_;
+            pending.emplace(id, std::move(then));
+        }
+        Do("msgBox", "MsgBox", id, message.text);
+    }
+    void OpenAddress(std::string_view address) override {
+        Do("openAddress", "Form1", 0, std::u16string(address.begin(), address.end()));
+    }
+    // A page is always Unicode, and its face comes with it.
+    int SystemCodePage() const override { return 1256; }
+    bool HasFont(std::u16string_view) const override { return true; }
+    void InstalFont(std::u16string_view) override {}
+
+private:
+    static std::string Name(Control c) { return std::string(form::NameOf(c)); }
+    static std::u16string TextOf(const char* op, Control c, int index = 0) {
+        return Take(js_text(op, Name(c).c_str(), index));
+    }
+    static int NumberOf(const char* op, Control c, int index = 0) {
+        return static_cast<int>(js_number(op, Name(c).c_str(), index));
+    }
+    static void Do(const char* op, const char* name, double number = 0,
+                   std::u16string_view text = {}) {
+        js_do(op, name, number, text.data(), static_cast<int>(text.size()));
+    }
+    static void Do(const char* op, Control c, double number = 0, std::u16string_view text = {}) {
+        Do(op, Name(c).c_str(), number, text);
+    }
+
+    int lastId_ = 0;
+};
+
+PageToolkit toolkit;
+// The page must open fast on a phone: the catalogue is read at the first list.
+form::Form1 form1(toolkit, form::ReadAt::FirstList);
 std::u16string answer;
-// The catalogue index of each line of the last list made.
-std::vector<int> lineIndices;
 
 std::u16string_view In(const char16_t* text, int length) {
     return {text, static_cast<std::size_t>(length)};
@@ -33,22 +136,39 @@ std::u16string_view In(const char16_t* text, int length) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char16_t* delvarin_answer() {
-    return answer.data();
-}
-EMSCRIPTEN_KEEPALIVE int delvarin_answer_length() {
-    return static_cast<int>(answer.size());
+EMSCRIPTEN_KEEPALIVE void Form_Load() { form1.Form_Load(); }
+EMSCRIPTEN_KEEPALIVE void Combo1_Click() { form1.Combo1_Click(); }
+EMSCRIPTEN_KEEPALIVE void Combo2_Click() { form1.Combo2_Click(); }
+EMSCRIPTEN_KEEPALIVE void Text2_Change() { form1.Text2_Change(); }
+EMSCRIPTEN_KEEPALIVE void Text6_Change() { form1.Text6_Change(); }
+EMSCRIPTEN_KEEPALIVE void Label2_Click() { form1.Label2_Click(); }
+EMSCRIPTEN_KEEPALIVE void Label3_Click() { form1.Label3_Click(); }
+EMSCRIPTEN_KEEPALIVE void Label5_Click() { form1.Label5_Click(); }
+EMSCRIPTEN_KEEPALIVE void Label11_Click() { form1.Label11_Click(); }
+EMSCRIPTEN_KEEPALIVE void Label12_Click() { form1.Label12_Click(); }
+EMSCRIPTEN_KEEPALIVE void Option2_Click(int index) { form1.Option2_Click(index); }
+EMSCRIPTEN_KEEPALIVE void Command2_Click() { form1.Command2_Click(); }
+EMSCRIPTEN_KEEPALIVE void Timer1_Timer() { form1.Timer1_Timer(); }
+EMSCRIPTEN_KEEPALIVE void Image2_Click() { form1.Image2_Click(); }
+EMSCRIPTEN_KEEPALIVE void Label8_Click() { form1.Label8_Click(); }
+
+// A message box was closed: what followed it runs now.
+EMSCRIPTEN_KEEPALIVE void delvarin_message_closed(int id) {
+    const auto it = toolkit.pending.find(id);
+    if (it == toolkit.pending.end()) return;
+    const std::function<void()> then = std::move(it->second);
+    toolkit.pending.erase(it);
+    then();
 }
 
 // The catalogue indices of the last list's lines, and how many there are.
-EMSCRIPTEN_KEEPALIVE const int* delvarin_line_indices() {
-    return lineIndices.data();
-}
+EMSCRIPTEN_KEEPALIVE const int* delvarin_line_indices() { return form1.LineIndices().data(); }
 EMSCRIPTEN_KEEPALIVE int delvarin_line_count() {
-    return static_cast<int>(lineIndices.size());
+    return static_cast<int>(form1.LineIndices().size());
 }
 
-// A name box's text after an edit; returns the caret.
+// The page's own use of the typing rule (an edit, or an address's text):
+// a name box's text after an edit, left in the answer; returns the caret.
 EMSCRIPTEN_KEEPALIVE int delvarin_edit(const char16_t* before, int beforeLength,
                                        const char16_t* after, int afterLength, int cursor) {
     BoxEdit edit = EditBoxText(In(before, beforeLength), In(after, afterLength),
@@ -56,77 +176,7 @@ EMSCRIPTEN_KEEPALIVE int delvarin_edit(const char16_t* before, int beforeLength,
     answer = std::move(edit.text);
     return static_cast<int>(edit.cursor);
 }
-
-EMSCRIPTEN_KEEPALIVE void delvarin_value_text(const char16_t* text, int length, int convert) {
-    answer = ValueText(In(text, length), convert != 0);
-}
-
-// The group's labels, one per line; returns the index the group selects.
-EMSCRIPTEN_KEEPALIVE int delvarin_group_entries(int group) {
-    answer.clear();
-    const auto entries = PlanetGroupEntries(group);
-    if (!entries) return -1;
-    for (std::u16string_view label : entries->labels) {
-        answer += label;
-        answer += u'\n';
-    }
-    return entries->selected;
-}
-
-EMSCRIPTEN_KEEPALIVE void delvarin_planet_description(const char16_t* label, int length) {
-    const auto entry = FindPlanet(In(label, length));
-    answer = entry ? std::u16string(entry->description) : std::u16string();
-}
-
-// 0 when the request may go on; otherwise the refusal's message.
-EMSCRIPTEN_KEEPALIVE int delvarin_check(const char16_t* mother, int motherLength, int boy, int girl,
-                                        const char16_t* prefix, int prefixLength, int prefixInUse) {
-    const CheckStatus status = CheckComplete(In(mother, motherLength), boy != 0, girl != 0,
-                                             In(prefix, prefixLength), prefixInUse);
-    switch (status) {
-        case CheckStatus::MayProceed:
-            answer.clear();
-            return 0;
-        case CheckStatus::MotherNotPersian:
-        case CheckStatus::NoGender:
-        case CheckStatus::PrefixNotPersian:
-            answer = CheckMessage(status);
-            return 1;
-    }
-    return 1;
-}
-
-// The list, or the message that stands in its place (returns 1). `entries`
-// holds the planet list's labels, one per line, as the page's list shows them.
-EMSCRIPTEN_KEEPALIVE int delvarin_make_list(int convert, const char16_t* mother, int motherLength,
-                                            const char16_t* prefix, int prefixLength,
-                                            int prefixInUse, int boy, const char16_t* chosen,
-                                            int chosenLength, const char16_t* entries,
-                                            int entriesLength) {
-    PlanetChoice planets{std::u16string(In(chosen, chosenLength)), {}};
-    std::u16string_view all = In(entries, entriesLength);
-    for (std::size_t end; (end = all.find(u'\n')) != std::u16string_view::npos;
-         all.remove_prefix(end + 1))
-        planets.entries.emplace_back(all.substr(0, end));
-    NameList list =
-        MakeNameList(SharedNameData(), {
-                                           .convertLetters = convert != 0,
-                                           .mother = std::u16string(In(mother, motherLength)),
-                                           .prefix = std::u16string(In(prefix, prefixLength)),
-                                           .prefixInUse = prefixInUse != 0,
-                                           .boy = boy != 0,
-                                           .planets = std::move(planets),
-                                       });
-    switch (list.status) {
-        case NameListStatus::Made:
-            answer = std::move(list.text);
-            lineIndices = std::move(list.indices);
-            return 0;
-        case NameListStatus::PlanetNotFound:
-            answer = NameListMessage(list.status);
-            return 1;
-    }
-    return 1;
-}
+EMSCRIPTEN_KEEPALIVE const char16_t* delvarin_answer() { return answer.data(); }
+EMSCRIPTEN_KEEPALIVE int delvarin_answer_length() { return static_cast<int>(answer.size()); }
 
 }  // extern "C"

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a page. Its controls stand in the markup as the window opens
-// (written from the window's layout table); every value, message, planet
-// label and list comes from the engine. Handlers keep the window's names and
-// do what the window's do: read controls, ask the engine, write controls.
-// The page adds what a parent on a phone needs: stars and a shortlist, an
-// address that carries the request and the stars, and sharing it. Nothing a
-// parent types or stars is stored or sent anywhere.
+// (written from the window's layout table); the form's handlers are the
+// window's own, in the module, and work the elements through the toolkit
+// below. The page adds what a parent on a phone needs: stars and a
+// shortlist, an address that carries the request and the stars, and sharing
+// it. Nothing a parent types or stars is stored or sent anywhere.
 "use strict";
 
 const L = @CONSTANTS@;
@@ -55,11 +54,7 @@ if (location.protocol !== "file:") {
   };
   const answer = () => {
     const at = M._delvarin_answer() >> 1;
-    const n = M._delvarin_answer_length();
-    let text = "";
-    for (let i = 0; i < n; i += 8192)
-      text += String.fromCharCode.apply(null, M.HEAPU16.subarray(at + i, at + Math.min(n, i + 8192)));
-    return text;
+    return String.fromCharCode.apply(null, M.HEAPU16.subarray(at, at + M._delvarin_answer_length()));
   };
   const lineIndices = () => {
     const at = M._delvarin_line_indices() >> 2;
@@ -67,201 +62,122 @@ if (location.protocol !== "file:") {
   };
 
   const windowBox = $("Window");
-  const [Form1, Combo1, Combo2, Check1, Command2] = ["Form1", "Combo1", "Combo2", "Check1", "Command2"].map($);
-  const [Text2, Text3, Text5, Text6] = ["Text2", "Text3", "Text5", "Text6"].map($);
-  const [Label2, Label9, Label13, Label14] = ["Label2", "Label9", "Label13", "Label14"].map($);
-  const Option1 = [$("Option1_0"), $("Option1_1")];
-  const Option2 = [$("Option2_0"), $("Option2_1")];
+  const [Form1, Combo1, Combo2, Check1, Command2, Text2, Text5, Text6] =
+    ["Form1", "Combo1", "Combo2", "Check1", "Command2", "Text2", "Text5", "Text6"].map($);
   const results = Text5.closest("section");
   const phone = matchMedia(`(max-width: ${L.phoneBreakpointPx - 0.02}px)`);
-  // The two back colours a box takes: its own, or button face for a box that
-  // is off or busy. The markup holds the state the window opens with, so
-  // start-up changes nothing that is already so.
-  const setBack = (el, colour) => el.classList.toggle("off", colour === L.buttonFace);
-  const setText = (el, text) => el.textContent !== text && (el.textContent = text);
-
-  // Width of the whole window, borders included, in twips: the design's
-  // client area and a frame of 2 px a side.
-  const FullWidth = L.clientWidth + 4 * 15;
-  let outer = L.narrowWidth;
   const widths = [];
-  const outerWidth = () => outer;
-  const setOuterWidth = (twips) => {
-    widths.push(twips);
-    if (twips === outer) return;
-    outer = twips;
-    windowBox.style.setProperty("--outer", twips / 15 + "px");
-    windowBox.dataset.wide = String(twips >= FullWidth);
-  };
+  const page = (window.delvarinPage = { widths, lists: 0, listMs: 0, floorMs: 0 });
 
-  // Modal message boxes: one OK button, the application title.
-  const dialog = $("MsgBox");
-  const MsgBox = (text) =>
-    new Promise((resolve) => {
-      $("MsgBoxText").textContent = text;
-      dialog.addEventListener("close", () => resolve(), { once: true });
-      dialog.showModal();
-    });
-
-  // A drop-down's handler runs when its chosen item changes, by the user or
-  // by code; adding items chooses none.
-  const chosen = new Map([[Combo1, Combo1.selectedIndex], [Combo2, Combo2.selectedIndex]]);
-  const setListIndex = (combo, index, click) => {
-    combo.selectedIndex = index;
-    if (chosen.get(combo) === index) return;
-    chosen.set(combo, index);
-    click();
-  };
-  const Combo1_Click = () => {
-    Combo2.length = 0;
-    chosen.set(Combo2, -1);
-    const selected = call("group_entries", Combo1.selectedIndex);
-    if (selected < 0) return;
-    answer()
-      .split("\n")
-      .slice(0, -1)
-      .forEach((label, i) => {
-        Combo2.add(new Option(label));
-        if (i === selected) setListIndex(Combo2, i, Combo2_Click);
-      });
-  };
-  const Combo2_Click = () => {
-    const label = Combo2.selectedIndex >= 0 ? Combo2.options[Combo2.selectedIndex].text : "";
-    call("planet_description", label);
-    Label9.textContent = answer();
-  };
-
-  // What a name box keeps: the engine's rule, applied to every edit. While
-  // an input method composes, the value follows the text as shown.
-  const kept = new Map([[Text2, Text2.value], [Text6, Text6.value]]);
-  const edited = (box, change) => {
-    const caret = call("edit", kept.get(box), box.value, box.selectionEnd ?? box.value.length);
-    const text = answer();
-    if (text !== box.value) {
-      box.value = text;
-      box.setSelectionRange(caret, caret);
-    }
-    if (text === kept.get(box)) return;
-    kept.set(box, text);
-    change();
-  };
-  const typeInto = (box, text, change) => {
-    box.value = text;
-    box.setSelectionRange(text.length, text.length);
-    edited(box, change);
-  };
-  const valueText = (text) => {
-    call("value_text", text, !Option1[0].checked);
-    return answer();
-  };
-  const Text2_Change = () => (Label13.textContent = valueText(Text2.value));
-  const Text6_Change = () => (Label14.textContent = valueText(Text6.value));
-
-  const Label2_Click = () => {
-    if (Check1.checked) {
-      setBack(Text3, L.buttonFace);
-      setBack(Text6, L.buttonFace);
-      Text6.disabled = true;
-      Check1.checked = false;
-      Text2.focus();
-      Label14.textContent = "";
-    } else {
-      setBack(Text3, L.lightYellow);
-      setBack(Text6, L.lightYellow);
-      Text6.disabled = false;
-      Check1.checked = true;
-      Text6.focus();
-    }
-  };
-
-  let timer = null;
-  const Timer1_Timer = () => {
-    timer = null;
-    MakeNameList();
-  };
-  const Command2_Click = async () => {
-    if (!(await CheckComplete())) return;
-    const width = outerWidth();
-    if (width !== FullWidth) {
-      for (let counter = width; counter <= FullWidth - 1; counter += L.wideningStep)
-        setOuterWidth(outerWidth() + L.wideningStep);
-      setOuterWidth(FullWidth);
-      // On a phone the widening uncovers the result section below the inputs.
-      if (phone.matches) results.scrollIntoView({ block: "start" });
-    }
-    if (timer === null) timer = setTimeout(Timer1_Timer, L.timerIntervalMs);
-  };
-
-  const CheckComplete = async () => {
-    const refused = call("check", Text2.value, Option2[0].checked, Option2[1].checked, Text6.value,
-                         Check1.checked);
-    if (refused) await MsgBox(answer());
-    return !refused;
-  };
-
-  // The list as the window holds it, the catalogue index of each line, and
-  // the starred indices.
+  // The list as the result box holds it, the catalogue index of each line,
+  // and the starred indices.
   let list = null;
   let stars = new Set();
   let pendingStars = null;
-  const setBusy = (busy) => {
-    Form1.classList.toggle("busy", busy);
-    setBack(Text5, busy ? L.buttonFace : L.lightYellow);
-    Text5.setAttribute("aria-disabled", String(busy));
-    const box = $("Text5List");
-    if (box) box.tabIndex = busy ? -1 : 0;
+
+  // The toolkit the form works the page with: each operation is called with
+  // a control's name and, where it takes them, a number and a text. Setting
+  // a drop-down's index from code runs its handler when the index changes;
+  // adding items chooses none. As in the window, nothing is chosen until
+  // Form_Load chooses.
+  const chosen = new Map([[Combo1, -1], [Combo2, -1]]);
+  const choose = (combo, index) => {
+    combo.selectedIndex = index;
+    if (chosen.get(combo) === index) return;
+    chosen.set(combo, index);
+    M["_" + combo.id + "_Click"]();
   };
-  const page = (window.delvarinPage = { widths, lists: 0, listMs: 0, floorMs: 0 });
-  const MakeNameList = async () => {
-    setBusy(true);
-    // Let the busy state show before the work.
-    await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    const started = performance.now();
-    const entries = Array.from(Combo2.options, (o) => o.text + "\n").join("");
-    const label = Combo2.selectedIndex >= 0 ? Combo2.options[Combo2.selectedIndex].text : "";
-    const refused = call("make_list", !Option1[0].checked, Text2.value, Text6.value, Check1.checked,
-                         Option2[0].checked, label, entries);
-    if (refused) {
-      await MsgBox(answer());
-    } else {
-      const indices = lineIndices();
-      // Stars stay on the names the new list still holds.
-      const wanted = pendingStars ?? stars;
-      stars = new Set(indices.filter((n) => wanted.has(n)));
-      pendingStars = null;
-      showList(answer(), indices);
-    }
-    void Text5.offsetHeight; // laid out, as the floor is
-    page.listMs = performance.now() - started;
-    setBusy(false);
-    Text5.scrollTop = 0;
-    Text5.scrollLeft = 0;
-    writeAddress();
-    page.lists += 1;
+  // The design's client area and a frame of 2 px a side, in twips.
+  const FullWidth = L.clientWidth + 4 * 15;
+  let outer = FullWidth;
+  let timer = null;
+  const dialog = $("MsgBox");
+  M.toolkit = {
+    text: (name) => (name === "Text5" ? list?.text ?? Text5.textContent : $(name).value),
+    setText: (name, _, text) => {
+      const el = $(name);
+      if (name === "Text5") startList(text);
+      else if (el instanceof HTMLInputElement) el.value = text;
+      else if (el.textContent !== text) el.textContent = text;  // no needless layout
+    },
+    appendText: (name, _, text) => appendList(text),
+    // A browser paints once the handler is done; nothing to do here.
+    refresh: () => {},
+    scrollToStart: () => {
+      Text5.scrollTop = 0;
+      Text5.scrollLeft = 0;
+    },
+    // A box's own colour, or button face for a box that is off or busy.
+    setBackColour: (name, colour) => $(name).classList.toggle("off", colour === L.buttonFace),
+    setEnabled: (name, on) => {
+      if (name !== "Text5") {
+        $(name).disabled = !on;
+        return;
+      }
+      Text5.setAttribute("aria-disabled", String(!on));
+      const box = $("Text5List");
+      if (box) box.tabIndex = on ? 0 : -1;
+    },
+    setFocus: (name) => $(name).focus(),
+    listCount: (name) => $(name).length,
+    list: (name, index) => $(name).options[index]?.text ?? "",
+    addItem: (name, _, text) => $(name).add(new Option(text)),
+    removeItem: (name, index) => {
+      const combo = $(name);
+      combo.remove(index);
+      chosen.set(combo, combo.selectedIndex);
+    },
+    newIndex: (name) => $(name).length - 1,
+    listIndex: (name) => chosen.get($(name)),
+    setListIndex: (name, index) => choose($(name), index),
+    optionValue: (name, member) => $(`${name}_${member}`).checked,
+    selectOption: (name, member) => ($(`${name}_${member}`).checked = true),
+    checkValue: () => (Check1.checked ? 1 : 0),
+    setCheckValue: (name, value) => (Check1.checked = value !== 0),
+    outerWidth: () => outer,
+    setOuterWidth: (name, twips) => {
+      widths.push(twips);
+      if (twips === outer) return;
+      const widening = twips >= FullWidth && outer < FullWidth;
+      outer = twips;
+      windowBox.style.setProperty("--outer", twips / 15 + "px");
+      windowBox.dataset.wide = String(twips >= FullWidth);
+      // On a phone the widening uncovers the result section below the inputs.
+      if (widening && phone.matches) results.scrollIntoView({ block: "start" });
+    },
+    setPointer: (name, busy) => Form1.classList.toggle("busy", busy !== 0),
+    setTimerEnabled: (name, on) => {
+      if (!on) {
+        clearInterval(timer);
+        timer = null;
+      } else if (timer === null) {
+        timer = setInterval(tick, L.timerIntervalMs);
+      }
+    },
+    // Modal, one OK button, the application's title; what follows it runs
+    // when it is closed.
+    msgBox: (name, then, text) => {
+      $("MsgBoxText").textContent = text;
+      dialog.addEventListener("close", () => then && M._delvarin_message_closed(then), { once: true });
+      dialog.showModal();
+    },
+    openAddress: (name, _, address) => window.open(address, "_blank", "noopener"),
   };
 
-  // Each line is an option of a list box: a click, or Enter or Space on it,
-  // stars the name. The text is the window's, line ends and all.
-  const showList = (text, indices) => {
-    list = { text, indices, rows: [] };
+  // The list is written into the box a few lines at a time; each line is an
+  // option of a list box (a click, Enter or Space stars its name), the text
+  // the window's, line ends and all.
+  const startList = (text) => {
+    const indices = lineIndices();
+    // Stars stay on the names the new list still holds.
+    const wanted = pendingStars ?? stars;
+    stars = new Set(indices.filter((n) => wanted.has(n)));
+    pendingStars = null;
     const box = document.createElement("div");
-    Object.assign(box, { id: "Text5List", tabIndex: 0 });
+    Object.assign(box, { id: "Text5List", tabIndex: -1 });
     box.setAttribute("role", "listbox");
     box.setAttribute("aria-multiselectable", "true");
     box.setAttribute("aria-labelledby", "Label10");
-    let at = 0;
-    for (let k = 0; k < indices.length; ++k) {
-      const end = text.indexOf("\r\n", at);
-      const row = document.createElement("span");
-      row.id = "Text5_" + k;
-      row.setAttribute("role", "option");
-      row.setAttribute("aria-checked", String(stars.has(indices[k])));
-      row.textContent = text.substring(at, end);
-      box.append(row, "\r\n");
-      list.rows.push(row);
-      at = end + 2;
-    }
-    Text5.replaceChildren(box, text.substring(at));
     box.addEventListener("click", (e) => {
       const k = list.rows.indexOf(e.target.closest("[role=option]"));
       // A drag that selects text is no click on a name.
@@ -271,19 +187,52 @@ if (location.protocol !== "file:") {
     });
     box.addEventListener("keydown", listKeys);
     box.addEventListener("focus", () => activate(active < 0 ? 0 : active));
+    list = { text: "", indices, rows: [], box, tail: document.createTextNode("") };
     active = -1;
+    Text5.replaceChildren(box, list.tail);
+    appendList(text);
+  };
+  const appendList = (text) => {
+    list.text += text;
+    const lines = text.split("\r\n");
+    const tail = lines.pop();
+    for (const line of lines) {
+      const k = list.rows.length;
+      const row = document.createElement("span");
+      row.id = "Text5_" + k;
+      row.setAttribute("role", "option");
+      row.setAttribute("aria-checked", String(stars.has(list.indices[k])));
+      row.textContent = list.tail.data + line;
+      list.tail.data = "";
+      list.box.append(row, "\r\n");
+      list.rows.push(row);
+    }
+    list.tail.data += tail;
+  };
+
+  // A tick of Timer1; a list it wrote is what stars, the shortlist and the
+  // address follow.
+  const tick = () => {
+    const started = performance.now();
+    const before = list;
+    M._Timer1_Timer();
+    if (list === before) return;
+    void Text5.offsetHeight; // laid out, as the floor is
+    page.listMs = performance.now() - started;
     windowBox.dataset.listed = "true";
     showShortlist();
+    writeAddress();
+    page.lists += 1;
   };
+
   let active = -1;
   const activate = (k) => {
-    const box = $("Text5List");
     if (!list || !list.rows.length) return;
     if (active >= 0) list.rows[active].classList.remove("active");
     active = Math.max(0, Math.min(list.rows.length - 1, k));
     const row = list.rows[active];
     row.classList.add("active");
-    box.setAttribute("aria-activedescendant", row.id);
+    list.box.setAttribute("aria-activedescendant", row.id);
     row.scrollIntoView({ block: "nearest" });
   };
   const listKeys = (e) => {
@@ -331,8 +280,9 @@ if (location.protocol !== "file:") {
   const writeAddress = () => {
     const a = new URLSearchParams();
     a.set("mother", Text2.value);
-    if (Option2[0].checked || Option2[1].checked) a.set("gender", Option2[0].checked ? "boy" : "girl");
-    if (Option1[0].checked) a.set("delete-letters", "1");
+    const [boy, girl, deleting] = ["Option2_0", "Option2_1", "Option1_0"].map((id) => $(id).checked);
+    if (boy || girl) a.set("gender", boy ? "boy" : "girl");
+    if (deleting) a.set("delete-letters", "1");
     if (Check1.checked) {
       a.set("use-prefix", "1");
       a.set("prefix", Text6.value);
@@ -345,24 +295,24 @@ if (location.protocol !== "file:") {
   // An address is read as typing and clicking would give it: texts through
   // the boxes' rule, choices that are none of the choices dropped; then the
   // button is pressed, and whatever is missing is refused as usual.
-  const readAddress = async () => {
+  const readAddress = () => {
     const a = new URLSearchParams(location.hash.slice(1));
     if (!requestKeys.some((key) => a.has(key))) return;
-    if (a.has("mother")) typeInto(Text2, a.get("mother"), Text2_Change);
+    if (a.has("mother")) typeInto(Text2, a.get("mother"));
     const gender = ["boy", "girl"].indexOf(a.get("gender"));
-    if (gender >= 0) Option2[gender].checked = true;
-    Option1[a.get("delete-letters") === "1" ? 0 : 1].checked = true;
+    if (gender >= 0) [M._Label11_Click, M._Label12_Click][gender]();
+    (a.get("delete-letters") === "1" ? M._Label3_Click : M._Label5_Click)();
     if (a.get("use-prefix") === "1") {
-      Label2_Click();
-      if (a.has("prefix")) typeInto(Text6, a.get("prefix"), Text6_Change);
+      M._Label2_Click();
+      if (a.has("prefix")) typeInto(Text6, a.get("prefix"));
     }
     const group = ["0", "1", "2", "3"].indexOf(a.get("group"));
-    if (group >= 0) setListIndex(Combo1, group, Combo1_Click);
+    if (group >= 0) choose(Combo1, group);
     const planet = Array.from(Combo2.options, (o) => o.text).indexOf(a.get("planet"));
-    if (planet >= 0) setListIndex(Combo2, planet, Combo2_Click);
+    if (planet >= 0) choose(Combo2, planet);
     pendingStars = new Set(
       (a.get("stars") ?? "").split(".").filter((s) => /^[0-9]{1,4}$/.test(s)).map(Number));
-    await Command2_Click();
+    M._Command2_Click();
   };
 
   const status = $("Status");
@@ -399,16 +349,42 @@ if (location.protocol !== "file:") {
     status.textContent = "پيوند در حافظه رونوشت شد";
   });
 
-  const openLink = (e, address) => {
-    e.preventDefault();
-    window.open(address, "_blank", "noopener");
+
+  // What a name box keeps: the engine's rule, applied to every edit; its
+  // change handler runs when the kept text changes. While an input method
+  // composes, the value follows the text as shown.
+  const kept = new Map([[Text2, Text2.value], [Text6, Text6.value]]);
+  const changed = (box) => M[`_${box.id}_Change`]();
+  const edited = (box) => {
+    const caret = call("edit", kept.get(box), box.value, box.selectionEnd ?? box.value.length);
+    const text = answer();
+    if (text !== box.value) {
+      box.value = text;
+      box.setSelectionRange(caret, caret);
+    }
+    if (text === kept.get(box)) return;
+    kept.set(box, text);
+    changed(box);
+  };
+  const typeInto = (box, text) => {
+    box.value = text;
+    box.setSelectionRange(text.length, text.length);
+    edited(box);
   };
 
-  Combo1.addEventListener("change", () => setListIndex(Combo1, Combo1.selectedIndex, Combo1_Click));
-  Combo2.addEventListener("change", () => setListIndex(Combo2, Combo2.selectedIndex, Combo2_Click));
-  for (const [box, change] of [[Text2, Text2_Change], [Text6, Text6_Change]]) {
-    box.addEventListener("input", (e) => (e.isComposing ? change() : edited(box, change)));
-    box.addEventListener("compositionend", () => edited(box, change));
+  const on = (id, event, handler) => $(id).addEventListener(event, handler);
+  // A control's event runs its handler under the window's name; a caption
+  // that is a switch or picks an option does only what its handler does.
+  const click = (id, handler) =>
+    on(id, "click", (e) => {
+      e.preventDefault();
+      handler();
+    });
+  Combo1.addEventListener("change", () => choose(Combo1, Combo1.selectedIndex));
+  Combo2.addEventListener("change", () => choose(Combo2, Combo2.selectedIndex));
+  for (const box of [Text2, Text6]) {
+    box.addEventListener("input", (e) => (e.isComposing ? changed(box) : edited(box)));
+    box.addEventListener("compositionend", () => edited(box));
     box.addEventListener("keydown", (e) => {
       if (e.key === "Enter" && !e.isComposing) {
         e.preventDefault();
@@ -416,37 +392,29 @@ if (location.protocol !== "file:") {
       }
     });
   }
-  // The prefix's caption is its switch; the check box only shows the state.
-  Label2.addEventListener("click", (e) => {
-    e.preventDefault();
-    Label2_Click();
-  });
+  click("Label2", M._Label2_Click);
   document.addEventListener("keydown", (e) => {
     if (e.altKey && e.code === "KeyP" && !dialog.open) {
       e.preventDefault();
-      Label2_Click();
+      M._Label2_Click();
     }
   });
-  Command2.addEventListener("click", Command2_Click);
-  $("Image2").addEventListener("click", (e) => openLink(e, L.blogArticle));
-  $("Label8").addEventListener("click", (e) => openLink(e, L.homePage));
+  for (const [id, handler] of [["Label3", M._Label3_Click], ["Label5", M._Label5_Click],
+                               ["Label11", M._Label11_Click], ["Label12", M._Label12_Click]])
+    click(id, handler);
+  on("Option2_0", "change", () => M._Option2_Click(0));
+  on("Option2_1", "change", () => M._Option2_Click(1));
+  on("Command2", "click", M._Command2_Click);
+  click("Image2", M._Image2_Click);
+  click("Label8", M._Label8_Click);
 
-  // The window's start-up. A page is always Unicode: no code page to ask about.
-  setListIndex(Combo1, 0, Combo1_Click);
-  Option1[1].checked = true;
-  Check1.checked = false;
-  Check1.disabled = true;
-  setBack(Text3, L.buttonFace);
-  setBack(Text6, L.buttonFace);
-  Text6.disabled = true;
-  setText(Label9, "");
-  setOuterWidth(L.narrowWidth);
+  // The window's start-up. The markup already holds the state it leaves,
+  // so it changes nothing a parent sees.
+  M._Form_Load();
   widths.length = 0;
-  setText(Label13, "");
-  setText(Label14, "");
   // What was typed before the module was ready goes through the rule now.
-  edited(Text2, Text2_Change);
-  edited(Text6, Text6_Change);
+  edited(Text2);
+  edited(Text6);
   page.floor = (text) => {
     const started = performance.now();
     Text5.textContent = text;
@@ -460,5 +428,5 @@ if (location.protocol !== "file:") {
   page.startMs = page.readyMs - moduleMs;
   // The catalogue and its sign lists are read when the first list needs
   // them, in the button's half second, not while the page opens.
-  await readAddress();
+  readAddress();
 })();

@@ -25,6 +25,7 @@ describe("the page", () => {
         convert: $("Option1_1").checked,
         gender: $("Option2_0").checked || $("Option2_1").checked,
         prefix: [$("Check1").checked, $("Check1").disabled, $("Text6").disabled, $("Text6").value],
+        greyed: ["Text3", "Text6", "Text5"].map((id) => getComputedStyle($(id)).backgroundColor),
         labels: [$("Label9").textContent, $("Label13").textContent, $("Label14").textContent],
         face: document.fonts.check("12pt IranSansZ") && getComputedStyle($("Text2")).fontFamily,
         focus: document.activeElement.id,
@@ -36,6 +37,9 @@ describe("the page", () => {
     assert.deepEqual(state.planets, groupEntries(0));
     assert.deepEqual([state.group, state.planet, state.convert, state.gender], [0, 0, true, false]);
     assert.deepEqual(state.prefix, [false, true, true, "سيد"]);
+    // The two prefix boxes in button face, the result box in light yellow.
+    assert.equal(state.greyed[0], state.greyed[1]);
+    assert.notEqual(state.greyed[1], state.greyed[2]);
     assert.deepEqual(state.labels, ["", "", ""]);
     assert.ok(state.face.includes("IranSansZ"));
     assert.equal(state.focus, "Text2");
@@ -120,13 +124,23 @@ describe("the page", () => {
       const page = await openPage(browser, viewport);
       await typeInto(page, "Text2", "مريم");
       await page.click("#Label11");
-      const busy = page.waitForFunction(
-        () => document.getElementById("Form1").classList.contains("busy") &&
-              document.getElementById("Text5").getAttribute("aria-disabled") === "true",
-        { polling: "raf" });
-      const listed = request(page);
-      await busy;
-      assert.equal(await listed, windowText(["--mother", "مريم", "--boy"]));
+      // The busy state goes on before the list is written and off after it.
+      await page.evaluate(() => {
+        const seen = (window.busySeen = []);
+        const note = (what) => seen.at(-1) !== what && seen.push(what);
+        new MutationObserver((records) => {
+          for (const r of records) {
+            if (r.type === "childList") note("list");
+            else if (r.target.id === "Form1") note((r.oldValue ?? "").includes("busy") ? "idle" : "busy");
+            else if (r.attributeName === "aria-disabled") note(r.oldValue === "true" ? "box on" : "box off");
+          }
+        }).observe(document.getElementById("Form1"), {
+          attributes: true, attributeOldValue: true, attributeFilter: ["class", "aria-disabled"],
+          childList: true, subtree: true });
+      });
+      assert.equal(await request(page), windowText(["--mother", "مريم", "--boy"]));
+      assert.deepEqual(await page.evaluate(() => window.busySeen),
+                       ["busy", "box off", "list", "idle", "box on"]);
       const widths = await page.evaluate(() => window.delvarinPage.widths);
       assert.equal(widths.at(-1), 6195 + 60);
       widths.slice(0, -1).forEach((w, i) => assert.equal(w, 3300 + 100 * (i + 1)));
