@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-builds the Windows engine, tests and list command with mingw-w64 and
-# runs them under wine: the engine tests pass, the code page comes from
-# GetACP(), and delvarin-list writes byte for byte what the Linux build writes.
+# Cross-builds the Windows engine, form, tests and list command with
+# mingw-w64 and runs them under wine: the engine's and the form's tests pass,
+# the code page comes from GetACP(), and delvarin-list writes byte for byte
+# what the Linux build writes.
 # Usage: tools/windows-check.sh [LINUX_BUILD_DIR]   (default build/ci)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +27,7 @@ win=build/windows
 
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix}
 wine "$win/tests/engine_tests.exe" --gtest_brief=1
+wine "$win/tests/form_tests.exe" --gtest_brief=1
 
 failed=0
 check() { # what expected actual
