@@ -136,6 +136,8 @@ std::u16string_view In(const char16_t* text, int length) {
 
 extern "C" {
 
+// The handlers, one line each.
+// clang-format off
 EMSCRIPTEN_KEEPALIVE void Form_Load() { form1.Form_Load(); }
 EMSCRIPTEN_KEEPALIVE void Combo1_Click() { form1.Combo1_Click(); }
 EMSCRIPTEN_KEEPALIVE void Combo2_Click() { form1.Combo2_Click(); }
@@ -151,6 +153,7 @@ EMSCRIPTEN_KEEPALIVE void Command2_Click() { form1.Command2_Click(); }
 EMSCRIPTEN_KEEPALIVE void Timer1_Timer() { form1.Timer1_Timer(); }
 EMSCRIPTEN_KEEPALIVE void Image2_Click() { form1.Image2_Click(); }
 EMSCRIPTEN_KEEPALIVE void Label8_Click() { form1.Label8_Click(); }
+// clang-format on
 
 // A message box was closed: what followed it runs now.
 EMSCRIPTEN_KEEPALIVE void delvarin_message_closed(int id) {
@@ -162,7 +165,9 @@ EMSCRIPTEN_KEEPALIVE void delvarin_message_closed(int id) {
 }
 
 // The catalogue indices of the last list's lines, and how many there are.
-EMSCRIPTEN_KEEPALIVE const int* delvarin_line_indices() { return form1.LineIndices().data(); }
+EMSCRIPTEN_KEEPALIVE const int* delvarin_line_indices() {
+    return form1.LineIndices().data();
+}
 EMSCRIPTEN_KEEPALIVE int delvarin_line_count() {
     return static_cast<int>(form1.LineIndices().size());
 }
@@ -176,7 +181,11 @@ EMSCRIPTEN_KEEPALIVE int delvarin_edit(const char16_t* before, int beforeLength,
     answer = std::move(edit.text);
     return static_cast<int>(edit.cursor);
 }
-EMSCRIPTEN_KEEPALIVE const char16_t* delvarin_answer() { return answer.data(); }
-EMSCRIPTEN_KEEPALIVE int delvarin_answer_length() { return static_cast<int>(answer.size()); }
+EMSCRIPTEN_KEEPALIVE const char16_t* delvarin_answer() {
+    return answer.data();
+}
+EMSCRIPTEN_KEEPALIVE int delvarin_answer_length() {
+    return static_cast<int>(answer.size());
+}
 
 }  // extern "C"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// vb: the classic form toolkit's vocabulary (twips, 32-bit colour values,
-// 16-bit booleans, click events, modal message boxes) spoken over Qt Widgets,
-// so the form reads as it was designed while Qt does the drawing.
+// vb: the classic form toolkit's controls (twips, 32-bit colour values, click
+// events, modal message boxes) spoken over Qt Widgets: what the window needs
+// to do as the form asks, while Qt does the drawing.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +29,6 @@ namespace delvarin::vb {
 inline constexpr int kTwipsPerPixel = 15;
 int Pixels(double twips);
 double Twips(int pixels);
-
-// Booleans as the controls report them: -1 true, 0 false.
-using Boolean = std::int16_t;
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
-inline constexpr Boolean ToBoolean(bool b) {
-    return b ? kTrue : kFalse;
-}
 
 using layout::Colour;
 QColor ToQColor(Colour colour, const QPalette& palette);
@@ -162,7 +154,7 @@ public:
     QRadioButton* operator()(int index) const {
         return buttons_.at(static_cast<std::size_t>(index));
     }
-    Boolean value(int index) const { return ToBoolean((*this)(index)->isChecked()); }
+    bool value(int index) const { return (*this)(index)->isChecked(); }
     // Selects one member, clearing the other; runs no click event.
     void select(int index) { (*this)(index)->setChecked(true); }
 signals:

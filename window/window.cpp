@@ -478,7 +478,7 @@ void Window::SetListIndex(form::Control list, int index) {
 }
 
 bool Window::OptionValue(form::Control group, int member) const {
-    return optionArray(group)->value(member) != 0;
+    return optionArray(group)->value(member);
 }
 
 void Window::SelectOption(form::Control group, int member) {

@@ -203,28 +203,16 @@ TEST_F(FormStartUp, StateWhenTheWindowOpens) {
     EXPECT_EQ(window->outerWidth(), 3300);
     EXPECT_EQ(window->width() + frame.left() + frame.right(), 220);
     EXPECT_EQ(window->form().FullWidth, 6195 + 15 * (frame.left() + frame.right()));
-    EXPECT_EQ(window->Combo1->listIndex(), 0);
-    EXPECT_EQ(window->Combo2->listCount(), 7);
+    // Form_Load's choices reached the controls (the rest is the form's own test).
     EXPECT_EQ(window->Combo2->list(window->Combo2->listIndex()), u"همه موارد");
-    EXPECT_EQ(window->Option1->value(1), vb::kTrue);
-    EXPECT_EQ(window->Option1->value(0), vb::kFalse);
-    EXPECT_EQ(window->Option2->value(0), vb::kFalse);
-    EXPECT_EQ(window->Option2->value(1), vb::kFalse);
-    EXPECT_EQ(window->Check1->value(), 0);
+    EXPECT_TRUE(window->Option1->value(1));
     EXPECT_FALSE(window->Check1->isEnabled());
     EXPECT_FALSE(window->Text6->isEnabled());
-    EXPECT_EQ(window->Text6->textValue(), u"سيد");
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     EXPECT_EQ(window->Text6->palette().color(QPalette::Base), buttonFace);
     EXPECT_EQ(window->Text3->palette().color(QPalette::Base), buttonFace);
-    EXPECT_TRUE(window->Label9->text().isEmpty());
-    EXPECT_TRUE(window->Label13->text().isEmpty());
-    EXPECT_TRUE(window->Label14->text().isEmpty());
-    EXPECT_TRUE(window->Text2->text().isEmpty());
-    EXPECT_TRUE(window->Command2->isEnabled());
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_EQ(SharedNameData().names.name(6174), u"شداد");
-    EXPECT_EQ(SharedNameData().signLists.list(SignSet::GirlLists, 5).substr(0, 3), u"|1|");
     // The result column lies beyond the narrowed window.
     EXPECT_GE(window->Text5->x(), window->width());
     EXPECT_GE(window->Image2->x(), window->width());
