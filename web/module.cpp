@@ -7,9 +7,9 @@
 
 #include <cstdlib>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "form1.h"
 #include "text.h"
@@ -54,8 +54,9 @@ namespace {
 
 class PageToolkit : public form::Toolkit {
 public:
-    // The continuations of open message boxes, by the number the page hands back.
-    std::map<int, std::function<void()>> pending;
+    // What follows the open message box, if anything: a modal box is the
+    // only one open.
+    std::function<void()> afterMessage;
 
     std::u16string Text(Control c) const override { return TextOf("text", c); }
     void SetText(Control c, std::u16string_view t) override { Do("setText", c, 0, t); }
@@ -89,12 +90,8 @@ public:
     // The page's dialog has the application's title and no icon; the one
     // message with others (the code page's) never comes on a page.
     void MsgBox(const form::Message& message, std::function<void()> then) override {
-        int id = 0;
-        if (then) {
-            id = ++lastId_;
-            pending.emplace(id, std::move(then));
-        }
-        Do("msgBox", "MsgBox", id, message.text);
+        afterMessage = std::move(then);
+        Do("msgBox", "MsgBox", 0, message.text);
     }
     void OpenAddress(std::string_view address) override {
         Do("openAddress", "Form1", 0, std::u16string(address.begin(), address.end()));
@@ -105,22 +102,21 @@ public:
     void InstalFont(std::u16string_view) override {}
 
 private:
-    static std::string Name(Control c) { return std::string(form::NameOf(c)); }
+    // The names are string literals, so they end in NUL.
+    static const char* Name(Control c) { return form::NameOf(c).data(); }
     static std::u16string TextOf(const char* op, Control c, int index = 0) {
-        return Take(js_text(op, Name(c).c_str(), index));
+        return Take(js_text(op, Name(c), index));
     }
     static int NumberOf(const char* op, Control c, int index = 0) {
-        return static_cast<int>(js_number(op, Name(c).c_str(), index));
+        return static_cast<int>(js_number(op, Name(c), index));
     }
     static void Do(const char* op, const char* name, double number = 0,
                    std::u16string_view text = {}) {
         js_do(op, name, number, text.data(), static_cast<int>(text.size()));
     }
     static void Do(const char* op, Control c, double number = 0, std::u16string_view text = {}) {
-        Do(op, Name(c).c_str(), number, text);
+        Do(op, Name(c), number, text);
     }
-
-    int lastId_ = 0;
 };
 
 PageToolkit toolkit;
@@ -155,13 +151,10 @@ EMSCRIPTEN_KEEPALIVE void Image2_Click() { form1.Image2_Click(); }
 EMSCRIPTEN_KEEPALIVE void Label8_Click() { form1.Label8_Click(); }
 // clang-format on
 
-// A message box was closed: what followed it runs now.
-EMSCRIPTEN_KEEPALIVE void delvarin_message_closed(int id) {
-    const auto it = toolkit.pending.find(id);
-    if (it == toolkit.pending.end()) return;
-    const std::function<void()> then = std::move(it->second);
-    toolkit.pending.erase(it);
-    then();
+// The message box was closed: what followed it runs now.
+EMSCRIPTEN_KEEPALIVE void delvarin_message_closed() {
+    const std::function<void()> then = std::exchange(toolkit.afterMessage, nullptr);
+    if (then) then();
 }
 
 // The catalogue indices of the last list's lines, and how many there are.

@@ -156,9 +156,9 @@ if (location.protocol !== "file:") {
     },
     // Modal, one OK button, the application's title; what follows it runs
     // when it is closed.
-    msgBox: (name, then, text) => {
+    msgBox: (name, _, text) => {
       $("MsgBoxText").textContent = text;
-      dialog.addEventListener("close", () => then && M._delvarin_message_closed(then), { once: true });
+      dialog.addEventListener("close", () => M._delvarin_message_closed(), { once: true });
       dialog.showModal();
     },
     openAddress: (name, _, address) => window.open(address, "_blank", "noopener"),
