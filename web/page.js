@@ -196,6 +196,7 @@ if (location.protocol !== "file:") {
     list.text += text;
     const lines = text.split("\r\n");
     const tail = lines.pop();
+    const added = [];
     for (const line of lines) {
       const k = list.rows.length;
       const row = document.createElement("span");
@@ -204,9 +205,10 @@ if (location.protocol !== "file:") {
       row.setAttribute("aria-checked", String(stars.has(list.indices[k])));
       row.textContent = list.tail.data + line;
       list.tail.data = "";
-      list.box.append(row, "\r\n");
+      added.push(row, "\r\n");
       list.rows.push(row);
     }
+    list.box.append(...added);
     list.tail.data += tail;
   };
 
