@@ -425,82 +425,6 @@ void Window::SetText(form::Control control, std::u16string_view text) {
     }
 }
 
-void Window::AppendText(form::Control, std::u16string_view text) {
-    Text5->appendText(text);
-}
-
-void Window::Refresh(form::Control) {
-    Text5->refresh();
-}
-
-void Window::ScrollToStart(form::Control) {
-    Text5->scrollToStart();
-}
-
-void Window::SetBackColour(form::Control control, layout::Colour colour) {
-    vb::SetBackColour(widget(control), colour);
-}
-
-void Window::SetEnabled(form::Control control, bool enabled) {
-    widget(control)->setEnabled(enabled);
-}
-
-void Window::SetFocus(form::Control control) {
-    widget(control)->setFocus();
-}
-
-int Window::ListCount(form::Control list) const {
-    return comboBox(list)->listCount();
-}
-
-std::u16string Window::List(form::Control list, int index) const {
-    return comboBox(list)->list(index);
-}
-
-void Window::AddItem(form::Control list, std::u16string_view item) {
-    comboBox(list)->addListItem(item);
-}
-
-void Window::RemoveItem(form::Control list, int index) {
-    comboBox(list)->removeListItem(index);
-}
-
-int Window::NewIndex(form::Control list) const {
-    return comboBox(list)->newIndex();
-}
-
-int Window::ListIndex(form::Control list) const {
-    return comboBox(list)->listIndex();
-}
-
-void Window::SetListIndex(form::Control list, int index) {
-    comboBox(list)->setListIndex(index);
-}
-
-bool Window::OptionValue(form::Control group, int member) const {
-    return optionArray(group)->value(member);
-}
-
-void Window::SelectOption(form::Control group, int member) {
-    optionArray(group)->select(member);
-}
-
-int Window::CheckValue(form::Control) const {
-    return Check1->value();
-}
-
-void Window::SetCheckValue(form::Control, int value) {
-    Check1->setValue(value);
-}
-
-double Window::OuterWidth() const {
-    return outerWidth();
-}
-
-void Window::SetOuterWidth(double twips) {
-    setOuterWidth(twips);
-}
-
 void Window::SetPointer(form::Pointer pointer) {
     switch (pointer) {
         case form::Pointer::Default:
@@ -510,10 +434,6 @@ void Window::SetPointer(form::Pointer pointer) {
             vb::SetMousePointer(vb::kHourglass);
             return;
     }
-}
-
-void Window::SetTimerEnabled(bool enabled) {
-    Timer1->setEnabled(enabled);
 }
 
 void Window::MsgBox(const form::Message& message, std::function<void()> then) {

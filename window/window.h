@@ -29,30 +29,40 @@ public:
     void load() { form_.Form_Load(); }
     form::Form1& form() { return form_; }
 
-    // The toolkit operations the form asks for.
+    // The toolkit operations the form asks for; most are one widget's own.
     std::u16string Text(form::Control box) const override;
     void SetText(form::Control control, std::u16string_view text) override;
-    void AppendText(form::Control box, std::u16string_view text) override;
-    void Refresh(form::Control box) override;
-    void ScrollToStart(form::Control box) override;
-    void SetBackColour(form::Control control, layout::Colour colour) override;
-    void SetEnabled(form::Control control, bool enabled) override;
-    void SetFocus(form::Control control) override;
-    int ListCount(form::Control list) const override;
-    std::u16string List(form::Control list, int index) const override;
-    void AddItem(form::Control list, std::u16string_view item) override;
-    void RemoveItem(form::Control list, int index) override;
-    int NewIndex(form::Control list) const override;
-    int ListIndex(form::Control list) const override;
-    void SetListIndex(form::Control list, int index) override;
-    bool OptionValue(form::Control group, int member) const override;
-    void SelectOption(form::Control group, int member) override;
-    int CheckValue(form::Control box) const override;
-    void SetCheckValue(form::Control box, int value) override;
-    double OuterWidth() const override;
-    void SetOuterWidth(double twips) override;
+    void AppendText(form::Control, std::u16string_view text) override { Text5->appendText(text); }
+    void Refresh(form::Control) override { Text5->refresh(); }
+    void ScrollToStart(form::Control) override { Text5->scrollToStart(); }
+    void SetBackColour(form::Control control, layout::Colour colour) override {
+        vb::SetBackColour(widget(control), colour);
+    }
+    void SetEnabled(form::Control control, bool on) override { widget(control)->setEnabled(on); }
+    void SetFocus(form::Control control) override { widget(control)->setFocus(); }
+    int ListCount(form::Control list) const override { return comboBox(list)->listCount(); }
+    std::u16string List(form::Control list, int index) const override {
+        return comboBox(list)->list(index);
+    }
+    void AddItem(form::Control list, std::u16string_view item) override {
+        comboBox(list)->addListItem(item);
+    }
+    void RemoveItem(form::Control list, int i) override { comboBox(list)->removeListItem(i); }
+    int NewIndex(form::Control list) const override { return comboBox(list)->newIndex(); }
+    int ListIndex(form::Control list) const override { return comboBox(list)->listIndex(); }
+    void SetListIndex(form::Control list, int i) override { comboBox(list)->setListIndex(i); }
+    bool OptionValue(form::Control group, int member) const override {
+        return optionArray(group)->value(member);
+    }
+    void SelectOption(form::Control group, int member) override {
+        optionArray(group)->select(member);
+    }
+    int CheckValue(form::Control) const override { return Check1->value(); }
+    void SetCheckValue(form::Control, int value) override { Check1->setValue(value); }
+    double OuterWidth() const override { return outerWidth(); }
+    void SetOuterWidth(double twips) override { setOuterWidth(twips); }
     void SetPointer(form::Pointer pointer) override;
-    void SetTimerEnabled(bool enabled) override;
+    void SetTimerEnabled(bool on) override { Timer1->setEnabled(on); }
     void MsgBox(const form::Message& message, std::function<void()> then) override;
     void OpenAddress(std::string_view address) override;
     int SystemCodePage() const override;
