@@ -496,14 +496,17 @@ void Form::followFrame() {
     emit frameChanged();
 }
 
-void SetMousePointer(int pointer) {
+void SetMousePointer(form::Pointer pointer) {
     static bool busy = false;
-    if (pointer == kHourglass && !busy) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        busy = true;
-    } else if (pointer == kDefaultPointer && busy) {
-        QGuiApplication::restoreOverrideCursor();
-        busy = false;
+    switch (pointer) {
+        case form::Pointer::Hourglass:
+            if (!busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            busy = true;
+            return;
+        case form::Pointer::Default:
+            if (busy) QGuiApplication::restoreOverrideCursor();
+            busy = false;
+            return;
     }
 }
 

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "form_toolkit.h"
 #include "layout.h"
 
 namespace delvarin::vb {
@@ -49,7 +50,6 @@ class Label : public QLabel {
 public:
     using QLabel::QLabel;
     void setCaption(std::u16string_view caption) { setText(ToQString(caption)); }
-    std::u16string caption() const { return ToText(text()); }
 signals:
     void clicked();
 
@@ -210,7 +210,6 @@ class Timer : public QTimer {
     Q_OBJECT
 public:
     explicit Timer(QObject* parent, int intervalMs);
-    bool enabled() const { return isActive(); }
     void setEnabled(bool enabled);
 };
 
@@ -274,7 +273,7 @@ private:
 // given, no icon or the critical icon. Shown with the normal pointer, even
 // over a busy window, in the face set by SetMessageFont and wide enough for
 // the whole title.
-enum class MessageIcon { None, Critical };
+using form::MessageIcon;
 struct MessageBoxCall {
     QString text;
     QString title;
@@ -288,10 +287,8 @@ void SetMessageFont(const QFont& font);
 // empty shower restores the real boxes.
 void SetMessageBoxShower(MessageBoxShower shower);
 
-// Mouse pointers of the whole program: 11 busy, 0 default.
-inline constexpr int kHourglass = 11;
-inline constexpr int kDefaultPointer = 0;
-void SetMousePointer(int pointer);
+// The mouse pointer of the whole program.
+void SetMousePointer(form::Pointer pointer);
 
 // The folder of the running program, with no trailing separator unless it is
 // the root.

@@ -425,27 +425,8 @@ void Window::SetText(form::Control control, std::u16string_view text) {
     }
 }
 
-void Window::SetPointer(form::Pointer pointer) {
-    switch (pointer) {
-        case form::Pointer::Default:
-            vb::SetMousePointer(vb::kDefaultPointer);
-            return;
-        case form::Pointer::Hourglass:
-            vb::SetMousePointer(vb::kHourglass);
-            return;
-    }
-}
-
 void Window::MsgBox(const form::Message& message, std::function<void()> then) {
-    vb::MessageIcon icon = vb::MessageIcon::None;
-    switch (message.icon) {
-        case form::MessageIcon::None:
-            break;
-        case form::MessageIcon::Critical:
-            icon = vb::MessageIcon::Critical;
-            break;
-    }
-    vb::MsgBox(this, message.text, icon, vb::ToQString(message.title));
+    vb::MsgBox(this, message.text, message.icon, vb::ToQString(message.title));
     if (then) then();
 }
 

@@ -61,7 +61,7 @@ public:
     void SetCheckValue(form::Control, int value) override { Check1->setValue(value); }
     double OuterWidth() const override { return outerWidth(); }
     void SetOuterWidth(double twips) override { setOuterWidth(twips); }
-    void SetPointer(form::Pointer pointer) override;
+    void SetPointer(form::Pointer pointer) override { vb::SetMousePointer(pointer); }
     void SetTimerEnabled(bool on) override { Timer1->setEnabled(on); }
     void MsgBox(const form::Message& message, std::function<void()> then) override;
     void OpenAddress(std::string_view address) override;
