@@ -121,7 +121,12 @@ if (location.protocol !== "file:") {
     setFocus: (name) => $(name).focus(),
     listCount: (name) => $(name).length,
     list: (name, index) => $(name).options[index]?.text ?? "",
-    addItem: (name, _, text) => $(name).add(new Option(text)),
+    addItem: (name, _, text) => {
+      const combo = $(name);
+      combo.add(new Option(text));
+      // A browser chooses the first item added to an empty list; the form has not.
+      combo.selectedIndex = chosen.get(combo);
+    },
     removeItem: (name, index) => {
       const combo = $(name);
       combo.remove(index);
