@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "toolkit.h"
+#include "widgets.h"
 #include "window.h"
 
 namespace {
@@ -22,7 +22,7 @@ delvarin::Window* PreparedForm() {
         f->Text2->setText(QStringLiteral("مريم"));
         f->form().Label12_Click();
         f->form().Command2_Click();
-        f->Timer1->setEnabled(false);
+        f->Timer1->stop();
         return f;
     }();
     return form;

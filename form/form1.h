@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "form_toolkit.h"
+#include "controls.h"
+#include "front_end.h"
 #include "read_data.h"
 
 namespace delvarin::form {
@@ -22,11 +23,17 @@ enum class ReadAt { Load, FirstList };
 // a name box) asks the engine's CheckComplete, widens the window to uncover
 // the result box and arms Timer1; its tick calls MakeNameList, which hands
 // the inputs to the engine once and writes the list into Text5 ten lines at
-// a time. A front end builds the controls, calls Form_Load once before the
-// window shows, and calls each handler on its event.
+// a time. A front end builds its widgets from the layout table, calls
+// Form_Load once before the window shows, draws what the form shows it and
+// reports what the user does; the events table (events.h) says which
+// handler runs.
 class Form1 {
 public:
-    explicit Form1(Toolkit& toolkit, ReadAt readAt = ReadAt::Load);
+    explicit Form1(FrontEnd& frontEnd, ReadAt readAt = ReadAt::Load);
+
+    // What the user did: the control's rule, then the event's handler.
+    void Report(const UserEvent& event) { controls_.Report(event); }
+    const Controls& controls() const { return controls_; }
 
     void Form_Load();
     void Combo1_Click();
@@ -58,7 +65,10 @@ private:
     void EndBusy();
     bool ConvertLetters() const;
 
-    Toolkit& tk_;
+    void Raise(std::size_t row, Event event);
+
+    FrontEnd& frontEnd_;
+    Controls controls_;
     ReadAt readAt_;
     const NameData* data_ = nullptr;
     std::vector<int> lineIndices_;

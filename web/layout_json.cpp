@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints the window's layout table, its constants and every character the
-// page can show, as JSON: the page is written from it when it is built, so
-// it paints before its module has loaded. Run by node at build time.
+// Prints the window's layout table, its constants, its events, the state
+// Form_Load leaves each control in and every character the page can show, as
+// JSON: the page is written from it when it is built, so it paints before its
+// module has loaded, in the form's own starting state. Run by node at build
+// time.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue.h"
 #include "check.h"
+#include "events.h"
+#include "form1.h"
 #include "layout.h"
 #include "name_list.h"
 #include "planets.h"
@@ -61,79 +67,50 @@ void Quoted(std::string& json, std::string_view text) {
     Quoted(json, std::u16string(text.begin(), text.end()));
 }
 
-std::string_view KindName(layout::Kind kind) {
-    switch (kind) {
-        case layout::Kind::Timer:
-            return "Timer";
-        case layout::Kind::DropDown:
-            return "DropDown";
-        case layout::Kind::Frame:
-            return "Frame";
-        case layout::Kind::OptionButton:
-            return "OptionButton";
-        case layout::Kind::Label:
-            return "Label";
-        case layout::Kind::TextBox:
-            return "TextBox";
-        case layout::Kind::ResultBox:
-            return "ResultBox";
-        case layout::Kind::CommandButton:
-            return "CommandButton";
-        case layout::Kind::CheckBox:
-            return "CheckBox";
-        case layout::Kind::Picture:
-            return "Picture";
-        case layout::Kind::Line:
-            return "Line";
-    }
-    return "";
-}
-
-std::string_view FaceName(layout::Face face) {
-    switch (face) {
-        case layout::Face::IranSansZ:
-            return "IranSansZ";
-        case layout::Face::Arial:
-            return "Arial";
-        case layout::Face::Verdana:
-            return "Verdana";
-    }
-    return "";
-}
-
-std::string_view AlignName(layout::Align align) {
-    switch (align) {
-        case layout::Align::Left:
-            return "left";
-        case layout::Align::Right:
-            return "right";
-        case layout::Align::Centre:
-            return "center";
-    }
-    return "";
-}
-
 // The design's colours as CSS: RGB values with red in the low byte, system
 // colours as the browser's own keywords.
 std::string Css(layout::Colour colour) {
-    switch (colour) {
-        case layout::kWindowText:
-            return "WindowText";
-        case layout::kActiveBorder:
-            return "ActiveBorder";
-        case layout::kButtonFace:
-            return "ButtonFace";
-        default:
-            break;
+    if (const auto system = layout::SystemColourOf(colour)) {
+        static constexpr std::array<std::string_view, 3> kKeywords{"WindowText", "ActiveBorder",
+                                                                   "ButtonFace"};
+        return std::string(kKeywords[static_cast<std::size_t>(*system)]);
     }
     static constexpr char kHex[] = "0123456789abcdef";
+    const layout::Rgb rgb = layout::RgbOf(colour);
     std::string css = "#";
-    for (int shift : {0, 8, 16}) {
-        css += kHex[(colour >> (shift + 4)) & 0xF];
-        css += kHex[(colour >> shift) & 0xF];
+    for (int c : {rgb.red, rgb.green, rgb.blue}) {
+        css += kHex[c >> 4];
+        css += kHex[c & 0xF];
     }
     return css;
 }
+
+// Start-up run against a front end that draws nothing: what Form_Load leaves
+// is the state the page's markup is written in.
+class Recorder : public form::FrontEnd {
+public:
+    void ShowText(std::size_t, std::u16string_view) override {}
+    void AppendText(std::size_t, std::u16string_view) override {}
+    void Repaint(std::size_t) override {}
+    void ScrollToStart(std::size_t) override {}
+    void ShowBackColour(std::size_t, layout::Colour) override {}
+    void ShowEnabled(std::size_t, bool) override {}
+    void Focus(std::size_t) override {}
+    void ShowItems(std::size_t, const std::vector<std::u16string>&, int) override {}
+    void ShowValue(std::size_t, bool) override {}
+    void ShowOuterWidth(double) override {}
+    void ShowPointer(form::Pointer) override {}
+    void RunTimer(bool) override {}
+    void ShowMessage(const form::Message&) override {}
+    void OpenAddress(std::string_view) override {}
+    double FrameTwips() const override { return kPageFrameTwips; }
+    int SystemCodePage() const override { return 1256; }
+    bool HasFont(std::u16string_view) const override { return true; }
+    void InstalFont(std::u16string_view) override {}
+
+    // The page draws a frame of 2 px a side around its window.
+    static constexpr double kPageFrameTwips = 4 * layout::kTwipsPerPixel;
+};
 
 void Field(std::string& json, std::string_view name) {
     if (json.back() != '{') json += ',';
@@ -162,33 +139,59 @@ std::string LayoutJson() {
     json += std::to_string(layout::kButtonFace);
     Field(json, "boxLimit");
     json += std::to_string(kBoxLimit);
-    Field(json, "groups");
+    Field(json, "twipsPerPixel");
+    json += std::to_string(layout::kTwipsPerPixel);
+    Field(json, "frameTwips");
+    json += std::to_string(static_cast<int>(Recorder::kPageFrameTwips));
+    Field(json, "colours");
+    json += '{';
+    for (const auto& [name, colour] : {std::pair{"lightYellow", layout::kLightYellow},
+                                       {"darkRed", layout::kDarkRed},
+                                       {"red", layout::kRed}}) {
+        Field(json, name);
+        Quoted(json, Css(colour));
+    }
+    json += '}';
+    Field(json, "events");
     json += '[';
-    for (std::u16string_view group : kPlanetGroupNames) {
+    for (const form::EventRow& e : form::kEvents) {
         if (json.back() != '[') json += ',';
-        Quoted(json, group);
+        json += "{\"row\":" + std::to_string(e.row) +
+                ",\"event\":" + std::to_string(static_cast<int>(e.event)) + ",\"name\":";
+        Quoted(json, form::NameOf(e.event));
+        json += ",\"key\":";
+        Quoted(json, e.key ? std::string(1, e.key) : std::string());
+        json += '}';
     }
     json += ']';
-    const PlanetGroup first = *PlanetGroupEntries(0);
-    Field(json, "firstGroupEntries");
+    Field(json, "eventNames");
     json += '[';
-    for (std::u16string_view label : first.labels) {
+    for (std::string_view name : form::kEventNames) {
         if (json.back() != '[') json += ',';
-        Quoted(json, label);
+        Quoted(json, name);
     }
     json += ']';
-    Field(json, "firstGroupSelected");
-    json += std::to_string(first.selected);
+    Field(json, "tabOrder");
+    json += '[';
+    for (std::size_t row : form::TabOrder()) {
+        if (json.back() != '[') json += ',';
+        Quoted(json, layout::kRows[row].name);
+    }
+    json += ']';
     Field(json, "shownCharacters");
     Quoted(json, ShownCharacters());
+    Recorder recorder;
+    form::Form1 form(recorder, form::ReadAt::FirstList);
+    form.Form_Load();
     json += ",\"rows\":[";
-    for (const layout::ControlRow& row : layout::kRows) {
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        const layout::ControlRow& row = layout::kRows[i];
         if (json.back() != '[') json += ',';
         json += '{';
         Field(json, "name");
         Quoted(json, row.name);
         Field(json, "kind");
-        Quoted(json, KindName(row.kind));
+        Quoted(json, layout::NameOf(row.kind, layout::kKindNames));
         Field(json, "inFrame");
         json += row.inFrame ? "true" : "false";
         Field(json, "box");
@@ -201,7 +204,7 @@ std::string LayoutJson() {
         Quoted(json, row.text);
         if (row.font) {
             Field(json, "face");
-            Quoted(json, FaceName(row.font->face));
+            Quoted(json, layout::NameOf(row.font->face, layout::kFaceNames));
             Field(json, "points");
             json += std::to_string(row.font->points);
         }
@@ -216,7 +219,7 @@ std::string LayoutJson() {
         Field(json, "transparent");
         json += row.transparent ? "true" : "false";
         Field(json, "align");
-        Quoted(json, AlignName(row.align));
+        Quoted(json, layout::NameOf(row.align, layout::kAlignNames));
         Field(json, "rightToLeft");
         json += row.rightToLeft ? "true" : "false";
         if (row.tabIndex) {
@@ -237,7 +240,29 @@ std::string LayoutJson() {
         Quoted(json, row.description);
         Field(json, "decorative");
         json += row.decorative ? "true" : "false";
-        json += '}';
+        Field(json, "link");
+        json += row.link ? "true" : "false";
+        const form::ControlState& start = form.controls().State(i);
+        Field(json, "start");
+        json += '{';
+        Field(json, "text");
+        Quoted(json, start.text);
+        Field(json, "items");
+        json += '[';
+        for (const std::u16string& item : start.items) {
+            if (json.back() != '[') json += ',';
+            Quoted(json, item);
+        }
+        json += ']';
+        Field(json, "chosen");
+        json += std::to_string(start.chosen);
+        Field(json, "value");
+        json += start.value ? "true" : "false";
+        Field(json, "enabled");
+        json += start.enabled ? "true" : "false";
+        Field(json, "off");
+        json += start.back == layout::kButtonFace ? "true" : "false";
+        json += "}}";
     }
     json += "]}";
     return json;

@@ -21,7 +21,6 @@ import shutil
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-TWIPS_PER_PX = 15
 PHONE_BREAKPOINT_PX = 600
 # The smallest target a pointer may have in the classic window (WCAG 2.5.8).
 MIN_TARGET_PX = 24
@@ -33,6 +32,7 @@ args = args.parse_args()
 web, resources, out = args.web, args.resources, args.out
 layout = json.loads(args.layout.read_text(encoding="utf-8"))
 rows = {row["name"]: row for row in layout["rows"]}
+TWIPS_PER_PX = layout["twipsPerPixel"]
 
 
 def element_id(name):
@@ -72,7 +72,8 @@ LABELABLE = {"TextBox", "DropDown", "OptionButton", "CheckBox"}
 def control(name, start):
     """The element of a row, in the window's starting state."""
     row = rows[name]
-    ident, kind, text = element_id(name), row["kind"], row["text"]
+    ident, kind = element_id(name), row["kind"]
+    text = start.get(name, row["text"])
     classes = ["control"]
     if kind == "Label":
         if row["spokenName"]:  # a hot spot that opens a page
@@ -86,7 +87,7 @@ def control(name, start):
             if rows[target]["kind"] in LABELABLE:
                 return f'<label{attrs(id=ident, class_="control label", for_=element_id(target))}>{html.escape(text)}</label>'
             return f'<h2{attrs(id=ident, class_="control label")}>{html.escape(text)}</h2>'
-        return f'<div{attrs(id=ident, class_="control label")}>{html.escape(start.get(name, text))}</div>'
+        return f'<div{attrs(id=ident, class_="control label")}>{html.escape(text)}</div>'
     if kind == "Picture":
         if row["spokenName"]:
             return (f'<a{attrs(id=ident, class_="control link", href=layout["blogArticle"], target="_blank", rel="noopener")}>'
@@ -107,7 +108,7 @@ def control(name, start):
     if kind == "OptionButton":
         return (f'<input{attrs(id=ident, class_="control choice", type="radio", name=re.sub(r"[(].*", "", name), checked=name in start["checked"])}>')
     if kind == "CheckBox":
-        return f'<input{attrs(id=ident, class_="control choice", type="checkbox", disabled=name in start["disabled"])}>'
+        return f'<input{attrs(id=ident, class_="control choice", type="checkbox", disabled=name in start["disabled"], checked=name in start["checked"])}>'
     if kind == "CommandButton":
         return f'<button{attrs(id=ident, class_="control", type="button")}>{html.escape(text)}</button>'
     if kind == "ResultBox":
@@ -117,16 +118,14 @@ def control(name, start):
     raise ValueError(f"no element for {name}")
 
 
-# What Form_Load leaves: the first planet group chosen and its planets
-# listed, the convert table, the prefix switched off, the value and planet
-# labels empty.
+# What Form_Load leaves, as the form itself left it when run at build time.
 start = {
-    "lists": {"Combo1": (layout["groups"], 0),
-              "Combo2": (layout["firstGroupEntries"], layout["firstGroupSelected"])},
-    "checked": {"Option1(1)"},
-    "disabled": {"Text6", "Check1"},
-    "off": {"Text3", "Text6"},
-    "Label9": "", "Label13": "", "Label14": "",
+    "lists": {n: (r["start"]["items"], r["start"]["chosen"]) for n, r in rows.items()
+              if r["kind"] == "DropDown"},
+    "checked": {n for n, r in rows.items() if r["start"]["value"]},
+    "disabled": {n for n, r in rows.items() if not r["start"]["enabled"]},
+    "off": {n for n, r in rows.items() if r["start"]["off"]},
+    **{n: r["start"]["text"] for n, r in rows.items() if r["kind"] in ("Label", "TextBox", "ResultBox")},
 }
 
 
@@ -156,9 +155,14 @@ client = "".join([
     control("Label8", start),
 ])
 placed = {n for n in rows if rows[n]["kind"] != "Timer"} - {"Frame1"}
-written = set(re.findall(r'id="([^"]+)"', client))
-missing = {element_id(n) for n in placed} - written
+written = re.findall(r'id="([^"]+)"', client)
+missing = {element_id(n) for n in placed} - set(written)
 assert not missing, f"rows without an element: {missing}"
+# The markup's order is the keyboard's: it must be the form's tab order.
+# The check box that starts switched off is worked by its caption alone.
+stops = [element_id(n) for n in layout["tabOrder"]
+         if rows[n]["kind"] != "CheckBox" or rows[n]["start"]["enabled"]]
+assert [i for i in written if i in stops] == stops, f"markup out of the tab order: {written}"
 
 
 def classic_rules():
@@ -234,7 +238,9 @@ for stale in out.iterdir():
 
 page_js = (web / "page.js").read_text(encoding="utf-8")
 template = (web / "index.html").read_text(encoding="utf-8")
-constants = {key: layout[key] for key in ("title", "clientWidth", "timerIntervalMs", "buttonFace")}
+constants = {key: layout[key] for key in ("title", "clientWidth", "timerIntervalMs", "buttonFace",
+                                         "twipsPerPixel", "frameTwips", "events", "eventNames")}
+constants["rows"] = [{"id": element_id(r["name"]), "kind": r["kind"]} for r in layout["rows"]]
 constants["phoneBreakpointPx"] = PHONE_BREAKPOINT_PX
 (out / "page.js").write_text(page_js.replace("@CONSTANTS@", json.dumps(constants, ensure_ascii=False)),
                              encoding="utf-8")
@@ -245,7 +251,8 @@ page = (template.replace("@TITLE@", html.escape(layout["title"]))
 
 shown = layout["shownCharacters"] + page + page_js
 css = (web / "page.css").read_text(encoding="utf-8")
-css = (css.replace("@FACE@", face(shown)).replace("@CLASSIC_MIN@", f"{PHONE_BREAKPOINT_PX}px")
+css = (css.replace("@FACE@", face(shown)).replace("@LIGHT_YELLOW@", layout["colours"]["lightYellow"])
+       .replace("@DARK_RED@", layout["colours"]["darkRed"]).replace("@CLASSIC_MIN@", f"{PHONE_BREAKPOINT_PX}px")
        .replace("@PHONE_MAX@", f"{PHONE_BREAKPOINT_PX - 0.02}px"))
 css = css.replace("@CLIENT_WIDTH@", px(layout["clientWidth"])).replace("@CLIENT_HEIGHT@", px(layout["clientHeight"]))
 css += f"\n@media (min-width: {PHONE_BREAKPOINT_PX}px) {{\n{classic_rules()}\n}}\n"

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a page. Its controls stand in the markup as the window opens
-// (written from the window's layout table); the form's handlers are the
-// window's own, in the module, and work the elements through the toolkit
-// below. The page adds what a parent on a phone needs: stars and a
+// (written from the form's layout table and the state its Form_Load leaves);
+// the form, in the module, keeps every control's state and rules and runs
+// the handlers; the page draws what it is shown and reports what the parent
+// does. The page adds what a parent on a phone needs: stars and a
 // shortlist, an address that carries the request and the stars, and sharing
 // it. Nothing a parent types or stars is stored or sent anywhere.
 "use strict";
@@ -75,98 +76,76 @@ if (location.protocol !== "file:") {
   let stars = new Set();
   let pendingStars = null;
 
-  // The toolkit the form works the page with: each operation is called with
-  // a control's name and, where it takes them, a number and a text. Setting
-  // a drop-down's index from code runs its handler when the index changes;
-  // adding items chooses none. As in the window, nothing is chosen until
-  // Form_Load chooses.
-  const chosen = new Map([[Combo1, -1], [Combo2, -1]]);
-  const choose = (combo, index) => {
-    combo.selectedIndex = index;
-    if (chosen.get(combo) === index) return;
-    chosen.set(combo, index);
-    M["_" + combo.id + "_Click"]();
-  };
-  // The design's client area and a frame of 2 px a side, in twips.
-  const FullWidth = L.clientWidth + 4 * 15;
+  // Each row of the form's table is an element; a message is on no row.
+  const element = (row) => $(L.rows[row].id);
+  const rowOf = new Map(L.rows.map((r, i) => [r.id, i]));
+  const noRow = L.rows.length;
+  const Event = Object.fromEntries(L.eventNames.map((name, i) => [name, i]));
+  // What the parent did, to the form: the one way in.
+  const report = (id, event, index = 0, text = "") => call("report", rowOf.get(id) ?? noRow, Event[event], index, text);
+
+  // The design's client area and the page's frame, in twips.
+  const FullWidth = L.clientWidth + L.frameTwips;
   let outer = FullWidth;
   let timer = null;
   const dialog = $("MsgBox");
-  M.toolkit = {
-    text: (name) => (name === "Text5" ? list?.text ?? Text5.textContent : $(name).value),
-    setText: (name, _, text) => {
-      const el = $(name);
-      if (name === "Text5") startList(text);
+  M.frontEnd = {
+    showText: (row, _, text) => {
+      const el = element(row);
+      if (el === Text5) startList(text);
       else if (el instanceof HTMLInputElement) el.value = text;
       else if (el.textContent !== text) el.textContent = text;  // no needless layout
     },
-    appendText: (name, _, text) => appendList(text),
-    // A browser paints once the handler is done; nothing to do here.
-    refresh: () => {},
+    appendText: (row, _, text) => appendList(text),
     scrollToStart: () => {
       Text5.scrollTop = 0;
       Text5.scrollLeft = 0;
     },
     // A box's own colour, or button face for a box that is off or busy.
-    setBackColour: (name, colour) => $(name).classList.toggle("off", colour === L.buttonFace),
-    setEnabled: (name, on) => {
-      if (name !== "Text5") {
-        $(name).disabled = !on;
+    showBackColour: (row, colour) => element(row).classList.toggle("off", colour === L.buttonFace),
+    showEnabled: (row, on) => {
+      const el = element(row);
+      if (el !== Text5) {
+        el.disabled = !on;
         return;
       }
       Text5.setAttribute("aria-disabled", String(!on));
       const box = $("Text5List");
       if (box) box.tabIndex = on ? 0 : -1;
     },
-    setFocus: (name) => $(name).focus(),
-    listCount: (name) => $(name).length,
-    list: (name, index) => $(name).options[index]?.text ?? "",
-    addItem: (name, _, text) => {
-      const combo = $(name);
-      combo.add(new Option(text));
-      // A browser chooses the first item added to an empty list; the form has not.
-      combo.selectedIndex = chosen.get(combo);
+    focus: (row) => element(row).focus(),
+    showItems: (row, chosen, lines) => {
+      const combo = element(row);
+      const items = lines.split("\n").slice(0, -1);
+      if (items.join("\n") !== Array.from(combo.options, (o) => o.text).join("\n"))
+        combo.replaceChildren(...items.map((item) => new Option(item)));
+      combo.selectedIndex = chosen;
     },
-    removeItem: (name, index) => {
-      const combo = $(name);
-      combo.remove(index);
-      chosen.set(combo, combo.selectedIndex);
-    },
-    newIndex: (name) => $(name).length - 1,
-    listIndex: (name) => chosen.get($(name)),
-    setListIndex: (name, index) => choose($(name), index),
-    optionValue: (name, member) => $(`${name}_${member}`).checked,
-    selectOption: (name, member) => ($(`${name}_${member}`).checked = true),
-    checkValue: () => (Check1.checked ? 1 : 0),
-    setCheckValue: (name, value) => (Check1.checked = value !== 0),
-    outerWidth: () => outer,
-    setOuterWidth: (name, twips) => {
+    showValue: (row, on) => (element(row).checked = on !== 0),
+    showOuterWidth: (row, twips) => {
       widths.push(twips);
       if (twips === outer) return;
       const widening = twips >= FullWidth && outer < FullWidth;
       outer = twips;
-      windowBox.style.setProperty("--outer", twips / 15 + "px");
+      windowBox.style.setProperty("--outer", twips / L.twipsPerPixel + "px");
       windowBox.dataset.wide = String(twips >= FullWidth);
       // On a phone the widening uncovers the result section below the inputs.
       if (widening && phone.matches) results.scrollIntoView({ block: "start" });
     },
-    setPointer: (name, busy) => Form1.classList.toggle("busy", busy !== 0),
-    setTimerEnabled: (name, on) => {
-      if (!on) {
-        clearInterval(timer);
-        timer = null;
-      } else if (timer === null) {
-        timer = setInterval(tick, L.timerIntervalMs);
-      }
+    showPointer: (row, busy) => Form1.classList.toggle("busy", busy !== 0),
+    runTimer: (row, on) => {
+      clearInterval(timer);
+      timer = on ? setInterval(tick, L.timerIntervalMs) : null;
     },
-    // Modal, one OK button, the application's title; what follows it runs
-    // when it is closed.
-    msgBox: (name, _, text) => {
+    frameTwips: () => L.frameTwips,
+    // Modal, one OK button, the application's title; its closing goes back
+    // to the form.
+    showMessage: (row, _, text) => {
       $("MsgBoxText").textContent = text;
-      dialog.addEventListener("close", () => M._delvarin_message_closed(), { once: true });
+      dialog.addEventListener("close", () => report("", "Closed"), { once: true });
       dialog.showModal();
     },
-    openAddress: (name, _, address) => window.open(address, "_blank", "noopener"),
+    openAddress: (row, _, address) => window.open(address, "_blank", "noopener"),
   };
 
   // The list is written into the box a few lines at a time; each line is an
@@ -222,7 +201,7 @@ if (location.protocol !== "file:") {
   const tick = () => {
     const started = performance.now();
     const before = list;
-    M._Timer1_Timer();
+    report("Timer1", "Tick");
     if (list === before) return;
     void Text5.offsetHeight; // laid out, as the floor is
     page.listMs = performance.now() - started;
@@ -307,19 +286,19 @@ if (location.protocol !== "file:") {
     if (!requestKeys.some((key) => a.has(key))) return;
     if (a.has("mother")) typeInto(Text2, a.get("mother"));
     const gender = ["boy", "girl"].indexOf(a.get("gender"));
-    if (gender >= 0) [M._Label11_Click, M._Label12_Click][gender]();
-    (a.get("delete-letters") === "1" ? M._Label3_Click : M._Label5_Click)();
+    if (gender >= 0) report(["Label11", "Label12"][gender], "Click");
+    report(a.get("delete-letters") === "1" ? "Label3" : "Label5", "Click");
     if (a.get("use-prefix") === "1") {
-      M._Label2_Click();
+      report("Label2", "Click");
       if (a.has("prefix")) typeInto(Text6, a.get("prefix"));
     }
     const group = ["0", "1", "2", "3"].indexOf(a.get("group"));
-    if (group >= 0) choose(Combo1, group);
+    if (group >= 0) report("Combo1", "Click", group);
     const planet = Array.from(Combo2.options, (o) => o.text).indexOf(a.get("planet"));
-    if (planet >= 0) choose(Combo2, planet);
+    if (planet >= 0) report("Combo2", "Click", planet);
     pendingStars = new Set(
       (a.get("stars") ?? "").split(".").filter((s) => /^[0-9]{1,4}$/.test(s)).map(Number));
-    M._Command2_Click();
+    report("Command2", "Click");
   };
 
   const status = $("Status");
@@ -357,21 +336,17 @@ if (location.protocol !== "file:") {
   });
 
 
-  // What a name box keeps: the engine's rule, applied to every edit; its
-  // change handler runs when the kept text changes. While an input method
-  // composes, the value follows the text as shown.
-  const kept = new Map([[Text2, Text2.value], [Text6, Text6.value]]);
-  const changed = (box) => M[`_${box.id}_Change`]();
+  // What a name box keeps: the form's rule, applied to every edit; the form
+  // hears of the kept text. While an input method composes, the value
+  // follows the text as shown.
   const edited = (box) => {
-    const caret = call("edit", kept.get(box), box.value, box.selectionEnd ?? box.value.length);
+    const caret = call("edit", rowOf.get(box.id), box.value, box.selectionEnd ?? box.value.length);
     const text = answer();
     if (text !== box.value) {
       box.value = text;
       box.setSelectionRange(caret, caret);
     }
-    if (text === kept.get(box)) return;
-    kept.set(box, text);
-    changed(box);
+    report(box.id, "Change", 0, text);
   };
   const typeInto = (box, text) => {
     box.value = text;
@@ -379,45 +354,55 @@ if (location.protocol !== "file:") {
     edited(box);
   };
 
-  const on = (id, event, handler) => $(id).addEventListener(event, handler);
-  // A control's event runs its handler under the window's name; a caption
-  // that is a switch or picks an option does only what its handler does.
-  const click = (id, handler) =>
-    on(id, "click", (e) => {
-      e.preventDefault();
-      handler();
-    });
-  Combo1.addEventListener("change", () => choose(Combo1, Combo1.selectedIndex));
-  Combo2.addEventListener("change", () => choose(Combo2, Combo2.selectedIndex));
-  for (const box of [Text2, Text6]) {
-    box.addEventListener("input", (e) => (e.isComposing ? changed(box) : edited(box)));
-    box.addEventListener("compositionend", () => edited(box));
-    box.addEventListener("keydown", (e) => {
-      if (e.key === "Enter" && !e.isComposing) {
-        e.preventDefault();
-        Command2.click();
-      }
-    });
-  }
-  click("Label2", M._Label2_Click);
-  document.addEventListener("keydown", (e) => {
-    if (e.altKey && e.code === "KeyP" && !dialog.open) {
-      e.preventDefault();
-      M._Label2_Click();
+  // Every control reports what the parent does to it, by its kind; the
+  // form's events table says what follows. A caption that is a switch or
+  // picks an option does only what the form does.
+  L.rows.forEach((r) => {
+    const el = $(r.id);
+    switch (r.kind) {
+      case "TextBox":
+        if (!(el instanceof HTMLInputElement)) break;  // a frame drawn for the eye
+        el.addEventListener("input", (e) => (e.isComposing ? report(el.id, "Change", 0, el.value) : edited(el)));
+        el.addEventListener("compositionend", () => edited(el));
+        el.addEventListener("keydown", (e) => {
+          if (e.key === "Enter" && !e.isComposing) {
+            e.preventDefault();
+            report(el.id, "Return");
+          }
+        });
+        break;
+      case "DropDown":
+        el.addEventListener("change", () => report(el.id, "Click", el.selectedIndex));
+        break;
+      case "OptionButton":
+      case "CheckBox":
+        el.addEventListener("change", () => report(el.id, "Click"));
+        break;
+      case "CommandButton":
+        el.addEventListener("click", () => report(el.id, "Click"));
+        break;
     }
   });
-  for (const [id, handler] of [["Label3", M._Label3_Click], ["Label5", M._Label5_Click],
-                               ["Label11", M._Label11_Click], ["Label12", M._Label12_Click]])
-    click(id, handler);
-  on("Option2_0", "change", () => M._Option2_Click(0));
-  on("Option2_1", "change", () => M._Option2_Click(1));
-  on("Command2", "click", M._Command2_Click);
-  click("Image2", M._Image2_Click);
-  click("Label8", M._Label8_Click);
+  // A caption or picture is a control only where the table gives it a click.
+  for (const e of L.events) {
+    const el = element(e.row);
+    if (e.name === "Click" && ["Label", "Picture"].includes(L.rows[e.row].kind))
+      el.addEventListener("click", (event) => {
+        event.preventDefault();
+        report(el.id, "Click");
+      });
+  }
+  const shortcuts = L.events.filter((e) => e.name === "Shortcut");
+  document.addEventListener("keydown", (e) => {
+    const hit = shortcuts.find((s) => e.altKey && e.code === "Key" + s.key);
+    if (!hit || dialog.open) return;
+    e.preventDefault();
+    report(L.rows[hit.row].id, "Shortcut");
+  });
 
   // The window's start-up. The markup already holds the state it leaves,
   // so it changes nothing a parent sees.
-  M._Form_Load();
+  call("load");
   widths.length = 0;
   // What was typed before the module was ready goes through the rule now.
   edited(Text2);

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "toolkit.h"
+#include "widgets.h"
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 namespace {
 
 constexpr char kDecorative[] = "delvarinDecorative";
@@ -155,4 +155,4 @@ void SetValueOf(QWidget* label, QWidget* box) {
     label->setProperty(kValueOf, QVariant::fromValue<QObject*>(box));
 }
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets

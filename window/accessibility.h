@@ -10,7 +10,7 @@
 class QObject;
 class QWidget;
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 
 // Installs the interfaces below; once is enough, more is harmless.
 void InstallAccessibility();
@@ -21,4 +21,4 @@ void SetDecorative(QWidget* control);
 // `label` shows the value of `box`.
 void SetValueOf(QWidget* label, QWidget* box);
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets

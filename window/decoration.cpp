@@ -11,7 +11,7 @@
 #include "accessibility.h"
 #include "platform.h"
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 namespace {
 
 constexpr int kTitleBarPx = 28;
@@ -159,4 +159,4 @@ QMargins AddOwnFrame(QWidget* window) {
     return {kBorderPx, kTitleBarPx, kBorderPx, kBorderPx};
 }
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 
 // True on Wayland when the compositor leaves decorations to the program.
 bool DrawsOwnFrame();
@@ -21,4 +21,4 @@ bool DrawsOwnFrame();
 // take, which the window's contents must leave free.
 QMargins AddOwnFrame(QWidget* window);
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "toolkit.h"
+#include "widgets.h"
 #include "window.h"
 
 namespace delvarin {
@@ -41,7 +41,7 @@ bool SelfCheckRequested() {
 }
 
 void ReportMessagesInstead() {
-    vb::SetMessageBoxShower([](QWidget*, const vb::MessageBoxCall& call) {
+    widgets::SetMessageBoxShower([](QWidget*, const widgets::MessageBoxCall& call) {
         std::printf("message %s: %s\n", call.title.toUtf8().constData(),
                     call.text.toUtf8().constData());
         std::fflush(stdout);
@@ -70,7 +70,8 @@ void ReportWidthsWhenFramed(Window* window) {
     constexpr int kFramingMs = 1000;
     constexpr int kWideningMs = 300;
     QTimer::singleShot(kFramingMs, window, [window] {
-        const int frame = static_cast<int>(std::lround(window->frameWidth() / vb::kTwipsPerPixel));
+        const int frame =
+            static_cast<int>(std::lround(window->frameWidth() / widgets::kTwipsPerPixel));
         std::printf("frame-px %d\nnarrow-outer-px %d\n", frame, window->client()->width() + frame);
         window->setOuterWidth(window->form().FullWidth);
         QTimer::singleShot(kWideningMs, window, [window] {

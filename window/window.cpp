@@ -14,10 +14,12 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "accessibility.h"
 #include "code_page.h"
+#include "events.h"
 #include "planets.h"
 #include "platform.h"
 #include "text.h"
@@ -30,10 +32,9 @@ using layout::Face;
 using layout::Kind;
 
 const QString kFaceName = QStringLiteral("IranSansZ");
-// The prefix switch for the keyboard: shown beside its label while Alt is
+// The prefix switch for the keyboard is shown beside its label while Alt is
 // held, and told to screen readers with the name box that has the focus at
 // start and with the prefix controls.
-const QKeySequence kPrefixKey(Qt::ALT | Qt::Key_P);
 constexpr std::u16string_view kPrefixKeyHint = u"پيشوند نام با Alt+P روشن و خاموش مي\u200Cشود";
 
 QString FamilyOf(Face face) {
@@ -61,29 +62,36 @@ Qt::Alignment AlignmentOf(Align align) {
     return {};
 }
 
-// Whatever is typed, pasted, dropped or set goes through the engine's rule
-// for name boxes, which needs the text as it stood before the edit.
+// The prefix switch's key, from the events table.
+QKeySequence ShortcutOf(std::size_t row) {
+    for (const form::EventRow& e : form::kEvents)
+        if (e.row == row && e.event == form::Event::Shortcut)
+            return QKeySequence(Qt::ALT | static_cast<Qt::Key>(e.key));
+    return {};
+}
+
+// Whatever is typed, pasted, dropped or set goes through the form's rule for
+// name boxes.
 class TypedTextRule : public QValidator {
 public:
-    explicit TypedTextRule(QLineEdit* box) : QValidator(box) {
-        connect(box, &QLineEdit::textChanged, this,
-                [this](const QString& text) { accepted_ = vb::ToText(text); });
-    }
+    TypedTextRule(QLineEdit* box, const form::Controls& controls, std::size_t row)
+        : QValidator(box), controls_(controls), row_(row) {}
     State validate(QString& input, int& pos) const override {
-        const BoxEdit edit =
-            EditBoxText(accepted_, vb::ToText(input), static_cast<std::size_t>(std::max(0, pos)));
-        input = vb::ToQString(edit.text);
+        const BoxEdit edit = controls_.TypedText(row_, widgets::ToText(input),
+                                                 static_cast<std::size_t>(std::max(0, pos)));
+        input = widgets::ToQString(edit.text);
         pos = static_cast<int>(edit.cursor);
         return Acceptable;
     }
 
 private:
-    std::u16string accepted_;
+    const form::Controls& controls_;
+    std::size_t row_;
 };
 
 }  // namespace
 
-Window::Window(QWidget* parent) : vb::Form(parent) {
+Window::Window(QWidget* parent) : widgets::Form(parent) {
     photo_ = std::async(std::launch::async, [] { return QImage(QStringLiteral(":/photo.jpg")); });
     icon_ = std::async(std::launch::async, [] {
         QList<QImage> images;
@@ -100,13 +108,13 @@ Window::Window(QWidget* parent) : vb::Form(parent) {
     applyLayout();
     applyTabOrder();
     applyAccessibility();
-    connectHandlers();
+    connectEvents();
 }
 
 Window::~Window() = default;
 
 void Window::createWindow() {
-    setWindowTitle(vb::ToQString(layout::kWindowTitle));
+    setWindowTitle(widgets::ToQString(layout::kWindowTitle));
     // Close only, or no frame at all where the window draws its own.
     const Qt::WindowFlags frame = drawsOwnFrame() ? Qt::WindowFlags(Qt::FramelessWindowHint)
                                                   : Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -121,62 +129,61 @@ void Window::createWindow() {
 }
 
 void Window::createPictures() {
-    Image1 = make<vb::Label>("Image1");
+    Image1 = make<widgets::Label>("Image1");
     Image1->setScaledContents(true);
-    Label4[0] = make<vb::Label>("Label4(0)");
-    Label4[1] = make<vb::Label>("Label4(1)");
-    Label8 = make<vb::Link>("Label8");
-    Line1 = make<vb::Line>("Line1", *layout::RowId("Line1").row().fore, layout::kLineWidthPx);
-    Line2 = make<vb::Line>("Line2", *layout::RowId("Line2").row().fore, layout::kLineWidthPx);
+    Label4[0] = make<widgets::Label>("Label4(0)");
+    Label4[1] = make<widgets::Label>("Label4(1)");
+    Label8 = make<widgets::Link>("Label8");
+    Line1 = make<widgets::Line>("Line1", *layout::RowId("Line1").row().fore, layout::kLineWidthPx);
+    Line2 = make<widgets::Line>("Line2", *layout::RowId("Line2").row().fore, layout::kLineWidthPx);
 }
 
 void Window::createNameInputs() {
-    Text1 = make<vb::TextBox>("Text1");
-    Text2 = make<vb::TextBox>("Text2");
-    Text3 = make<vb::TextBox>("Text3");
-    Text6 = make<vb::TextBox>("Text6");
-    for (vb::TextBox* input : {Text2, Text6}) {
+    Text1 = make<widgets::TextBox>("Text1");
+    Text2 = make<widgets::TextBox>("Text2");
+    Text3 = make<widgets::TextBox>("Text3");
+    Text6 = make<widgets::TextBox>("Text6");
+    for (const auto& [input, row] : {std::pair{Text2, form::Text2.row}, {Text6, form::Text6.row}}) {
         input->setFrame(false);  // inputs sit borderless inside a framing box
-        input->setValidator(new TypedTextRule(input));
+        input->setValidator(new TypedTextRule(input, form_.controls(), row));
     }
-    for (vb::TextBox* framing : {Text1, Text3}) {
+    for (widgets::TextBox* framing : {Text1, Text3}) {
         framing->setMaxLength(static_cast<int>(kBoxLimit));
         framing->setFocusPolicy(Qt::NoFocus);
     }
-    Check1 = make<vb::CheckBox>("Check1");
-    Label1 = make<vb::Label>("Label1");
-    Label2 = make<vb::Label>("Label2");
-    Label13 = make<vb::Label>("Label13");
-    Label14 = make<vb::Label>("Label14");
+    Check1 = make<QCheckBox>("Check1");
+    Label1 = make<widgets::Label>("Label1");
+    Label2 = make<widgets::Label>("Label2");
+    Label13 = make<widgets::Label>("Label13");
+    Label14 = make<widgets::Label>("Label14");
 }
 
 void Window::createChoices() {
     Frame1 = make<QFrame>("Frame1");
     Frame1->setFrameShape(QFrame::NoFrame);
-    Option1 = new vb::OptionArray(
+    Option1 = new widgets::OptionArray(
         this, {make<QRadioButton>("Option1(0)"), make<QRadioButton>("Option1(1)")});
-    Option2 = new vb::OptionArray(
+    Option2 = new widgets::OptionArray(
         this, {make<QRadioButton>("Option2(0)"), make<QRadioButton>("Option2(1)")});
-    Label3 = make<vb::Label>("Label3");
-    Label5 = make<vb::Label>("Label5");
-    Label11 = make<vb::Label>("Label11");
-    Label12 = make<vb::Label>("Label12");
-    Combo1 = make<vb::ComboBox>("Combo1");
-    for (std::u16string_view group : kPlanetGroupNames) Combo1->addListItem(group);
-    Combo1->setCurrentIndex(-1);
-    Combo2 = make<vb::ComboBox>("Combo2");
-    Label6 = make<vb::Label>("Label6");
-    Label7 = make<vb::Label>("Label7");
-    Label9 = make<vb::Label>("Label9");
-    Command2 = make<vb::CommandButton>("Command2");
+    Label3 = make<widgets::Label>("Label3");
+    Label5 = make<widgets::Label>("Label5");
+    Label11 = make<widgets::Label>("Label11");
+    Label12 = make<widgets::Label>("Label12");
+    Combo1 = make<widgets::ComboBox>("Combo1");
+    Combo2 = make<widgets::ComboBox>("Combo2");
+    Label6 = make<widgets::Label>("Label6");
+    Label7 = make<widgets::Label>("Label7");
+    Label9 = make<widgets::Label>("Label9");
+    Command2 = make<widgets::CommandButton>("Command2");
 }
 
 void Window::createResults() {
-    Label10 = make<vb::Label>("Label10");
-    Text5 = make<vb::MultiLineBox>("Text5");
-    Image2 = make<vb::Link>("Image2");
+    Label10 = make<widgets::Label>("Label10");
+    Text5 = make<widgets::MultiLineBox>("Text5");
+    Image2 = make<widgets::Link>("Image2");
     Image2->setPixmap(QPixmap(QStringLiteral(":/question.gif")));
-    Timer1 = new vb::Timer(this, layout::kTimerIntervalMs);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(layout::kTimerIntervalMs);
 }
 
 void Window::applyLayout() {
@@ -186,21 +193,21 @@ void Window::applyLayout() {
         if (!w) continue;  // the timer has no place on the window
         w->setObjectName(QString::fromLatin1(row.name.data(), row.name.size()));
         if (row.kind == Kind::Line) {
-            static_cast<vb::Line*>(w)->setEnds(row.ends);
+            static_cast<widgets::Line*>(w)->setEnds(row.ends);
         } else {
             const layout::Box& b = row.box;
-            w->setGeometry(vb::Pixels(b.left), vb::Pixels(b.top), vb::Pixels(b.width),
-                           vb::Pixels(b.height));
+            w->setGeometry(widgets::Pixels(b.left), widgets::Pixels(b.top),
+                           widgets::Pixels(b.width), widgets::Pixels(b.height));
         }
         // Set either way, so the look does not hang on the user's locale.
         w->setLayoutDirection(row.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        if (row.transparent) vb::SetTransparent(w);
-        if (row.back) vb::SetBackColour(w, *row.back);
-        if (row.fore) vb::SetForeColour(w, *row.fore);
+        if (row.transparent) widgets::SetTransparent(w);
+        if (row.back) widgets::SetBackColour(w, *row.back);
+        if (row.fore) widgets::SetForeColour(w, *row.fore);
         w->setEnabled(row.enabled);
         if (row.pointer == layout::Pointer::Help) w->setCursor(Qt::WhatsThisCursor);
 
-        const QString text = vb::ToQString(row.text);
+        const QString text = widgets::ToQString(row.text);
         switch (row.kind) {
             case Kind::Label:
                 static_cast<QLabel*>(w)->setText(text);
@@ -221,8 +228,11 @@ void Window::applyLayout() {
                 Text5->document()->setDefaultTextOption(option);
                 break;
             }
-            case Kind::Timer:
             case Kind::DropDown:
+                static_cast<widgets::ComboBox*>(w)->showItems(form_.controls().State(i).items,
+                                                              form_.controls().State(i).chosen);
+                break;
+            case Kind::Timer:
             case Kind::Frame:
             case Kind::OptionButton:
             case Kind::CheckBox:
@@ -252,45 +262,16 @@ void Window::applyFonts() {
     }
     QFont messages(kFaceName);
     messages.setPointSizeF(layout::kPersian975.points);
-    vb::SetMessageFont(messages);
+    widgets::SetMessageFont(messages);
 }
 
 void Window::applyTabOrder() {
-    std::vector<std::size_t> order;
+    const std::vector<std::size_t> order = form::TabOrder();
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
-        const layout::ControlRow& row = layout::kRows[i];
         QWidget* w = controls_[i];
-        if (!w) continue;
-        switch (row.kind) {
-            case Kind::DropDown:
-            case Kind::OptionButton:
-            case Kind::TextBox:
-            case Kind::ResultBox:
-            case Kind::CommandButton:
-            case Kind::CheckBox:
-                if (row.tabIndex) order.push_back(i);
-                break;
-            case Kind::Timer:
-            case Kind::Frame:
-            case Kind::Label:
-            case Kind::Picture:
-            case Kind::Line:
-                // The two links are reached last; nothing else here is.
-                if (!qobject_cast<vb::Link*>(w)) w->setFocusPolicy(Qt::NoFocus);
-                break;
-        }
+        if (w && std::find(order.begin(), order.end(), i) == order.end())
+            w->setFocusPolicy(Qt::NoFocus);
     }
-    auto key = [](std::size_t i) {
-        return layout::kRows[i].tabIndex.value_or(INT_MAX);
-    };
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-    std::vector<std::size_t> links;
-    for (std::size_t i = 0; i < layout::kRows.size(); ++i)
-        if (qobject_cast<vb::Link*>(controls_[i])) links.push_back(i);
-    std::sort(links.begin(), links.end(),
-              [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-    order.insert(order.end(), links.begin(), links.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
     // The window opens with the focus in the mother's name box.
@@ -309,45 +290,74 @@ void Window::applyAccessibility() {
             // screen readers follow from a control to its label.
             if (!caption->buddy()) caption->setBuddy(w);
         }
-        if (!row.spokenName.empty()) w->setAccessibleName(vb::ToQString(row.spokenName));
-        if (!row.valueOf.empty()) vb::SetValueOf(w, controls_[layout::RowIndexOf(row.valueOf)]);
-        if (!row.description.empty()) w->setAccessibleDescription(vb::ToQString(row.description));
-        if (row.decorative) vb::SetDecorative(w);
+        if (!row.spokenName.empty()) w->setAccessibleName(widgets::ToQString(row.spokenName));
+        if (!row.valueOf.empty())
+            widgets::SetValueOf(w, controls_[layout::RowIndexOf(row.valueOf)]);
+        if (!row.description.empty())
+            w->setAccessibleDescription(widgets::ToQString(row.description));
+        if (row.decorative) widgets::SetDecorative(w);
     }
-    const QString hint = vb::ToQString(kPrefixKeyHint);
+    const QString hint = widgets::ToQString(kPrefixKeyHint);
     for (QWidget* prefix : {static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text6),
                             static_cast<QWidget*>(Check1), static_cast<QWidget*>(Label2)}) {
         prefix->setAccessibleDescription(hint);
         prefix->setToolTip(hint);
     }
     // Alt alone shows the key beside its label, as menu bars show theirs.
-    new vb::KeyTip(kPrefixKey, Label2);
+    new widgets::KeyTip(ShortcutOf(layout::RowIndex("Label2")), Label2);
 }
 
-void Window::connectHandlers() {
-    form::Form1* f = &form_;
-    connect(Combo1, &vb::ComboBox::clicked, this, [f] { f->Combo1_Click(); });
-    connect(Combo2, &vb::ComboBox::clicked, this, [f] { f->Combo2_Click(); });
-    connect(Text2, &QLineEdit::textChanged, this, [f] { f->Text2_Change(); });
-    connect(Text6, &QLineEdit::textChanged, this, [f] { f->Text6_Change(); });
-    connect(Label2, &vb::Label::clicked, this, [f] { f->Label2_Click(); });
-    connect(new QShortcut(kPrefixKey, this), &QShortcut::activated, this,
-            [f] { f->Label2_Click(); });
-    connect(Label3, &vb::Label::clicked, this, [f] { f->Label3_Click(); });
-    connect(Label5, &vb::Label::clicked, this, [f] { f->Label5_Click(); });
-    connect(Label11, &vb::Label::clicked, this, [f] { f->Label11_Click(); });
-    connect(Label12, &vb::Label::clicked, this, [f] { f->Label12_Click(); });
-    connect(Option2, &vb::OptionArray::clicked, this, [f](int index) { f->Option2_Click(index); });
-    connect(Command2, &QPushButton::clicked, this, [f] { f->Command2_Click(); });
-    // Enter in a name box asks for the list, as the button does.
-    connect(Text2, &QLineEdit::returnPressed, Command2, &QPushButton::click);
-    connect(Text6, &QLineEdit::returnPressed, Command2, &QPushButton::click);
-    connect(Timer1, &QTimer::timeout, this, [f] { f->Timer1_Timer(); });
-    connect(Image2, &vb::Link::clicked, this, [f] { f->Image2_Click(); });
-    connect(Label8, &vb::Link::clicked, this, [f] { f->Label8_Click(); });
+void Window::report(std::size_t row, form::Event event, int index, std::u16string_view text) {
+    form_.Report({row, event, index, text});
+}
+
+// Every widget reports what the user does to it; the form decides what
+// follows.
+void Window::connectEvents() {
+    using form::Event;
+    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
+        QWidget* w = controls_[i];
+        switch (layout::kRows[i].kind) {
+            case Kind::TextBox: {
+                auto* box = static_cast<QLineEdit*>(w);
+                connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+                    report(i, Event::Change, 0, widgets::ToText(text));
+                });
+                connect(box, &QLineEdit::returnPressed, this,
+                        [this, i] { report(i, Event::Return); });
+                break;
+            }
+            case Kind::DropDown:
+                connect(static_cast<QComboBox*>(w), &QComboBox::activated, this,
+                        [this, i](int index) { report(i, Event::Click, index); });
+                break;
+            case Kind::OptionButton:
+            case Kind::CheckBox:
+            case Kind::CommandButton:
+                connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+                        [this, i] { report(i, Event::Click); });
+                break;
+            case Kind::Label:
+            case Kind::Picture:
+                connect(static_cast<widgets::Label*>(w), &widgets::Label::clicked, this,
+                        [this, i] { report(i, Event::Click); });
+                break;
+            case Kind::Timer:
+                connect(Timer1, &QTimer::timeout, this, [this, i] { report(i, Event::Tick); });
+                break;
+            case Kind::ResultBox:
+            case Kind::Frame:
+            case Kind::Line:
+                break;
+        }
+    }
+    for (const form::EventRow& e : form::kEvents)
+        if (e.event == Event::Shortcut)
+            connect(new QShortcut(ShortcutOf(e.row), this), &QShortcut::activated, this,
+                    [this, row = e.row] { report(row, Event::Shortcut); });
     // A window manager draws its frame only once the window is up; the full
     // width is the design's client area with that frame.
-    connect(this, &vb::Form::frameChanged, this, [this] {
+    connect(this, &widgets::Form::frameChanged, this, [this] {
         form_.FullWidth =
             static_cast<std::int32_t>(std::lround(layout::kClientWidth + frameWidth()));
     });
@@ -360,74 +370,51 @@ void Window::showEvent(QShowEvent* event) {
         for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
         setWindowIcon(icon);
     }
-    vb::Form::showEvent(event);
+    widgets::Form::showEvent(event);
 }
 
 void Window::resizeEvent(QResizeEvent* event) {
-    vb::Form::resizeEvent(event);
+    widgets::Form::resizeEvent(event);
     // Tab skips what the narrowed window hides.
     for (QWidget* right : {static_cast<QWidget*>(Text5), static_cast<QWidget*>(Image2)})
         right->setFocusPolicy(right->geometry().right() < client()->width() ? Qt::StrongFocus
                                                                             : Qt::NoFocus);
 }
 
-QWidget* Window::widget(form::Control control) const {
-    switch (control) {
-        case form::Control::Text2:
-            return Text2;
-        case form::Control::Text3:
-            return Text3;
-        case form::Control::Text5:
-            return Text5;
-        case form::Control::Text6:
-            return Text6;
-        case form::Control::Label9:
-            return Label9;
-        case form::Control::Label13:
-            return Label13;
-        case form::Control::Label14:
-            return Label14;
-        case form::Control::Combo1:
-            return Combo1;
-        case form::Control::Combo2:
-            return Combo2;
-        case form::Control::Option1:
-            return (*Option1)(0);
-        case form::Control::Option2:
-            return (*Option2)(0);
-        case form::Control::Check1:
-            return Check1;
-    }
-    return nullptr;
-}
-
-vb::ComboBox* Window::comboBox(form::Control control) const {
-    return static_cast<vb::ComboBox*>(widget(control));
-}
-
-vb::OptionArray* Window::optionArray(form::Control control) const {
-    return control == form::Control::Option1 ? Option1 : Option2;
-}
-
-std::u16string Window::Text(form::Control box) const {
-    if (box == form::Control::Text5) return Text5->textValue();
-    return static_cast<vb::TextBox*>(widget(box))->textValue();
-}
-
-void Window::SetText(form::Control control, std::u16string_view text) {
-    QWidget* w = widget(control);
-    if (auto* result = qobject_cast<vb::MultiLineBox*>(w)) {
-        result->setTextValue(text);
-    } else if (auto* box = qobject_cast<vb::TextBox*>(w)) {
-        box->setTextValue(text);
-    } else {
-        static_cast<vb::Label*>(w)->setCaption(text);
+void Window::ShowText(std::size_t row, std::u16string_view text) {
+    QWidget* w = controls_[row];
+    switch (layout::kRows[row].kind) {
+        case Kind::TextBox:
+            static_cast<widgets::TextBox*>(w)->setTextValue(text);
+            return;
+        case Kind::ResultBox:
+            static_cast<widgets::MultiLineBox*>(w)->setTextValue(text);
+            return;
+        case Kind::Label:
+            static_cast<widgets::Label*>(w)->setCaption(text);
+            return;
+        case Kind::Timer:
+        case Kind::DropDown:
+        case Kind::Frame:
+        case Kind::OptionButton:
+        case Kind::CommandButton:
+        case Kind::CheckBox:
+        case Kind::Picture:
+        case Kind::Line:
+            return;
     }
 }
 
-void Window::MsgBox(const form::Message& message, std::function<void()> then) {
-    vb::MsgBox(this, message.text, message.icon, vb::ToQString(message.title));
-    if (then) then();
+void Window::RunTimer(bool running) {
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void Window::ShowMessage(const form::Message& message) {
+    widgets::MsgBox(this, message.text, message.icon, widgets::ToQString(message.title));
+    report(form::kNoRow, form::Event::Closed);
 }
 
 void Window::OpenAddress(std::string_view address) {
@@ -439,11 +426,11 @@ int Window::SystemCodePage() const {
 }
 
 bool Window::HasFont(std::u16string_view face) const {
-    return FontNamesHold(QFontDatabase::families(), vb::ToQString(face));
+    return FontNamesHold(QFontDatabase::families(), widgets::ToQString(face));
 }
 
 void Window::InstalFont(std::u16string_view fileName) {
-    RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), vb::ToQString(fileName)));
+    RegisterFontFile(ProgramFilePath(widgets::ProgramFolder(), widgets::ToQString(fileName)));
     // The controls took their fonts before the face existed; let them take it now.
     applyFonts();
 }

@@ -5,21 +5,23 @@
 #include <QImage>
 #include <QList>
 #include <QPushButton>
+#include <QTimer>
 
 #include <array>
 #include <future>
 #include <memory>
 
 #include "form1.h"
+#include "front_end.h"
 #include "layout.h"
-#include "toolkit.h"
+#include "widgets.h"
 
 namespace delvarin {
 
-// The one window, drawn by Qt: its controls are made from the rows of
-// layout.h, and the form's handlers (form1.h) run on their events, reaching
-// the controls through the Toolkit operations implemented here.
-class Window : public vb::Form, public form::Toolkit {
+// The one window, drawn by Qt: its widgets are made from the rows of the
+// layout table, show the state the form (form1.h) gives each control, and
+// report what the user does to it; the form runs the handlers.
+class Window : public widgets::Form, public form::FrontEnd {
     Q_OBJECT
 public:
     explicit Window(QWidget* parent = nullptr);
@@ -29,77 +31,63 @@ public:
     void load() { form_.Form_Load(); }
     form::Form1& form() { return form_; }
 
-    // The toolkit operations the form asks for; most are one widget's own.
-    std::u16string Text(form::Control box) const override;
-    void SetText(form::Control control, std::u16string_view text) override;
-    void AppendText(form::Control, std::u16string_view text) override { Text5->appendText(text); }
-    void Refresh(form::Control) override { Text5->refresh(); }
-    void ScrollToStart(form::Control) override { Text5->scrollToStart(); }
-    void SetBackColour(form::Control control, layout::Colour colour) override {
-        vb::SetBackColour(widget(control), colour);
+    // What the form shows, and the system's answers.
+    void ShowText(std::size_t row, std::u16string_view text) override;
+    void AppendText(std::size_t, std::u16string_view text) override { Text5->appendText(text); }
+    void Repaint(std::size_t) override { Text5->refresh(); }
+    void ScrollToStart(std::size_t) override { Text5->scrollToStart(); }
+    void ShowBackColour(std::size_t row, layout::Colour colour) override {
+        widgets::SetBackColour(controls_[row], colour);
     }
-    void SetEnabled(form::Control control, bool on) override { widget(control)->setEnabled(on); }
-    void SetFocus(form::Control control) override { widget(control)->setFocus(); }
-    int ListCount(form::Control list) const override { return comboBox(list)->listCount(); }
-    std::u16string List(form::Control list, int index) const override {
-        return comboBox(list)->list(index);
+    void ShowEnabled(std::size_t row, bool on) override { controls_[row]->setEnabled(on); }
+    void Focus(std::size_t row) override { controls_[row]->setFocus(); }
+    void ShowItems(std::size_t row, const std::vector<std::u16string>& items, int chosen) override {
+        static_cast<widgets::ComboBox*>(controls_[row])->showItems(items, chosen);
     }
-    void AddItem(form::Control list, std::u16string_view item) override {
-        comboBox(list)->addListItem(item);
+    void ShowValue(std::size_t row, bool on) override {
+        static_cast<QAbstractButton*>(controls_[row])->setChecked(on);
     }
-    void RemoveItem(form::Control list, int i) override { comboBox(list)->removeListItem(i); }
-    int NewIndex(form::Control list) const override { return comboBox(list)->newIndex(); }
-    int ListIndex(form::Control list) const override { return comboBox(list)->listIndex(); }
-    void SetListIndex(form::Control list, int i) override { comboBox(list)->setListIndex(i); }
-    bool OptionValue(form::Control group, int member) const override {
-        return optionArray(group)->value(member);
-    }
-    void SelectOption(form::Control group, int member) override {
-        optionArray(group)->select(member);
-    }
-    int CheckValue(form::Control) const override { return Check1->value(); }
-    void SetCheckValue(form::Control, int value) override { Check1->setValue(value); }
-    double OuterWidth() const override { return outerWidth(); }
-    void SetOuterWidth(double twips) override { setOuterWidth(twips); }
-    void SetPointer(form::Pointer pointer) override { vb::SetMousePointer(pointer); }
-    void SetTimerEnabled(bool on) override { Timer1->setEnabled(on); }
-    void MsgBox(const form::Message& message, std::function<void()> then) override;
+    void ShowOuterWidth(double twips) override { setOuterWidth(twips); }
+    void ShowPointer(form::Pointer pointer) override { widgets::SetMousePointer(pointer); }
+    void RunTimer(bool running) override;
+    void ShowMessage(const form::Message& message) override;
     void OpenAddress(std::string_view address) override;
+    double FrameTwips() const override { return frameWidth(); }
     int SystemCodePage() const override;
     bool HasFont(std::u16string_view face) const override;
     void InstalFont(std::u16string_view fileName) override;
 
-    vb::Timer* Timer1 = nullptr;
-    vb::ComboBox* Combo1 = nullptr;
-    vb::ComboBox* Combo2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    widgets::ComboBox* Combo1 = nullptr;
+    widgets::ComboBox* Combo2 = nullptr;
     QFrame* Frame1 = nullptr;
-    vb::OptionArray* Option1 = nullptr;
-    vb::OptionArray* Option2 = nullptr;
-    vb::TextBox* Text1 = nullptr;
-    vb::TextBox* Text2 = nullptr;
-    vb::TextBox* Text3 = nullptr;
-    vb::TextBox* Text6 = nullptr;
-    vb::MultiLineBox* Text5 = nullptr;
-    vb::CheckBox* Check1 = nullptr;
-    vb::CommandButton* Command2 = nullptr;
-    vb::Label* Label1 = nullptr;
-    vb::Label* Label2 = nullptr;
-    vb::Label* Label3 = nullptr;
-    vb::Label* Label5 = nullptr;
-    vb::Label* Label6 = nullptr;
-    vb::Label* Label7 = nullptr;
-    vb::Link* Label8 = nullptr;
-    vb::Label* Label9 = nullptr;
-    vb::Label* Label10 = nullptr;
-    vb::Label* Label11 = nullptr;
-    vb::Label* Label12 = nullptr;
-    vb::Label* Label13 = nullptr;
-    vb::Label* Label14 = nullptr;
-    std::array<vb::Label*, 2> Label4{};
-    vb::Label* Image1 = nullptr;
-    vb::Link* Image2 = nullptr;
-    vb::Line* Line1 = nullptr;
-    vb::Line* Line2 = nullptr;
+    widgets::OptionArray* Option1 = nullptr;
+    widgets::OptionArray* Option2 = nullptr;
+    widgets::TextBox* Text1 = nullptr;
+    widgets::TextBox* Text2 = nullptr;
+    widgets::TextBox* Text3 = nullptr;
+    widgets::TextBox* Text6 = nullptr;
+    widgets::MultiLineBox* Text5 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    widgets::CommandButton* Command2 = nullptr;
+    widgets::Label* Label1 = nullptr;
+    widgets::Label* Label2 = nullptr;
+    widgets::Label* Label3 = nullptr;
+    widgets::Label* Label5 = nullptr;
+    widgets::Label* Label6 = nullptr;
+    widgets::Label* Label7 = nullptr;
+    widgets::Link* Label8 = nullptr;
+    widgets::Label* Label9 = nullptr;
+    widgets::Label* Label10 = nullptr;
+    widgets::Label* Label11 = nullptr;
+    widgets::Label* Label12 = nullptr;
+    widgets::Label* Label13 = nullptr;
+    widgets::Label* Label14 = nullptr;
+    std::array<widgets::Label*, 2> Label4{};
+    widgets::Label* Image1 = nullptr;
+    widgets::Link* Image2 = nullptr;
+    widgets::Line* Line1 = nullptr;
+    widgets::Line* Line2 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -115,10 +103,8 @@ private:
     void applyFonts();
     void applyTabOrder();
     void applyAccessibility();
-    void connectHandlers();
-    QWidget* widget(form::Control control) const;
-    vb::ComboBox* comboBox(form::Control control) const;
-    vb::OptionArray* optionArray(form::Control control) const;
+    void connectEvents();
+    void report(std::size_t row, form::Event event, int index = 0, std::u16string_view text = {});
 
     // Makes the control of a row, inside the window or Frame1 as the row
     // says, and files it under that row.

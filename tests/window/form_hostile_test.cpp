@@ -45,7 +45,7 @@ void PasteInto(QWidget* box, const QString& text) {
 // "- - -" with no line end.
 testing::AssertionResult WellFormedList(const std::u16string& list, const QString& shownPrefix,
                                         qsizetype names) {
-    const QStringList lines = vb::ToQString(list).split(QStringLiteral("\r\n"));
+    const QStringList lines = widgets::ToQString(list).split(QStringLiteral("\r\n"));
     if (lines.size() != names + 1)
         return testing::AssertionFailure() << lines.size() - 1 << " lines for " << names;
     if (lines.back() != QStringLiteral("- - -"))
@@ -88,7 +88,7 @@ void PrintTo(const FloodCase& c, std::ostream* os) {
 
 class HostileFlood : public Hostile, public testing::WithParamInterface<FloodCase> {
 protected:
-    void enter(vb::TextBox* box, const QString& text) {
+    void enter(widgets::TextBox* box, const QString& text) {
         if (GetParam().entry == Entry::Paste)
             PasteInto(box, text);
         else
@@ -99,8 +99,8 @@ protected:
 TEST_P(HostileFlood, KeepsTwentyUnitsAndValuesThem) {
     const FloodCase& c = GetParam();
     const QString thousand = ThousandLetters();
-    vb::TextBox* box = window->Text2;
-    vb::Label* value = window->Label13;
+    widgets::TextBox* box = window->Text2;
+    widgets::Label* value = window->Label13;
     if (c.prefixBox) {
         click(window->Label2);
         ASSERT_TRUE(window->Text6->isEnabled());
@@ -155,7 +155,7 @@ void PrintTo(const MarkCase& c, std::ostream* os) {
 std::vector<MarkCase> Marks() {
     std::vector<MarkCase> marks;
     for (const test::TypedCharacter& t : test::kTypedCharacters)
-        if (t.c != 0) marks.push_back({t.name, vb::ToQString(test::Utf16(t.c)), t.kept});
+        if (t.c != 0) marks.push_back({t.name, widgets::ToQString(test::Utf16(t.c)), t.kept});
     marks.push_back({"LoneHighSurrogate", QString(QChar(0xD83D)), false});
     marks.push_back({"LoneLowSurrogate", QString(QChar(0xDE00)), false});
     marks.push_back({"CarriageReturnLineFeed", QStringLiteral("\r\n"), false});
@@ -169,7 +169,7 @@ class HostileMarks : public Hostile,
                      public testing::WithParamInterface<std::tuple<MarkCase, Way, Into>> {
 protected:
     // The letters with the mark before, between and after them.
-    void enter(vb::TextBox* box, const QString& letters) {
+    void enter(widgets::TextBox* box, const QString& letters) {
         const auto& [c, way, into] = GetParam();
         if (way == Way::Pasted) {
             QString marked = c.mark;
@@ -334,8 +334,8 @@ class HostileYeh : public Hostile, public testing::WithParamInterface<YehCase> {
 
 TEST_P(HostileYeh, PastedYehIsFolded) {
     const YehCase& c = GetParam();
-    vb::TextBox* box = window->Text2;
-    vb::Label* value = window->Label13;
+    widgets::TextBox* box = window->Text2;
+    widgets::Label* value = window->Label13;
     if (c.prefixBox) {
         click(window->Label2);
         box = window->Text6;

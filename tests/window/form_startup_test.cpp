@@ -79,7 +79,7 @@ TEST_F(FormLayout, CaptionsFontsAndColours) {
     EXPECT_EQ(window->Text5->textValue(),
               u"اين نرم\u200Cافزار با گرفتن\r\nنام مادر و جنسيت\r\nنوزاد، اسم\u200Cهايي را\r\n"
               u"براي فرزند پيشنهاد\r\nمي\u200Cكند كه طالع سعد\r\nداشته باشد!\r\n");
-    EXPECT_EQ(window->Combo1->listCount(), 4);
+    EXPECT_EQ(window->Combo1->count(), 4);
     EXPECT_EQ(window->Combo1->list(3), u"سعد اصغر");
 
     // The face really draws the text, registered from the file if need be.
@@ -145,7 +145,7 @@ TEST_F(FormLayout, CommandCaptionReadsRightToLeft) {
 }
 
 TEST_F(FormLayout, RealMessageBoxesShowTheirWholeTitleInThePersianFace) {
-    vb::SetMessageBoxShower({});
+    widgets::SetMessageBoxShower({});
     QString family;
     int width = 0;
     QTimer::singleShot(0, [&] {
@@ -155,7 +155,7 @@ TEST_F(FormLayout, RealMessageBoxesShowTheirWholeTitleInThePersianFace) {
         width = box->width();
         box->close();
     });
-    vb::MsgBox(window.get(), u"سلام");  // a text much shorter than the title
+    widgets::MsgBox(window.get(), u"سلام");  // a text much shorter than the title
     EXPECT_EQ(family, "IranSansZ");
     const int title = QFontMetrics(QApplication::font()).horizontalAdvance("Delvarin Chooser");
     EXPECT_GT(width, title + 60);
@@ -190,7 +190,7 @@ TEST_F(FormLayout, TabOrderFollowsTheTabIndices) {
     const std::vector<QWidget*> widened = chain();
     EXPECT_EQ(
         std::vector<QWidget*>(widened.begin() + 4, widened.end()),
-        (std::vector<QWidget*>{window->Command2, window->Text5, window->Label8, window->Image2}));
+        (std::vector<QWidget*>{window->Command2, window->Text5, window->Image2, window->Label8}));
 }
 
 class FormStartUp : public WindowTest {};
@@ -204,7 +204,7 @@ TEST_F(FormStartUp, StateWhenTheWindowOpens) {
     EXPECT_EQ(window->width() + frame.left() + frame.right(), 220);
     EXPECT_EQ(window->form().FullWidth, 6195 + 15 * (frame.left() + frame.right()));
     // Form_Load's choices reached the controls (the rest is the form's own test).
-    EXPECT_EQ(window->Combo2->list(window->Combo2->listIndex()), u"همه موارد");
+    EXPECT_EQ(window->Combo2->list(window->Combo2->currentIndex()), u"همه موارد");
     EXPECT_TRUE(window->Option1->value(1));
     EXPECT_FALSE(window->Check1->isEnabled());
     EXPECT_FALSE(window->Text6->isEnabled());
@@ -238,9 +238,9 @@ TEST_F(FormLayout, ScreenReadersHearEveryControlByItsCaption) {
         {window->Combo2, "كوكب:", QAccessible::ComboBox},
         {window->Command2, window->Command2->text(), QAccessible::Button},
         {window->Text5, "نام‌هاي پيشنهادي:", QAccessible::EditableText},
-        {window->Image2, vb::ToQString(layout::RowId("Image2").row().spokenName),
+        {window->Image2, widgets::ToQString(layout::RowId("Image2").row().spokenName),
          QAccessible::Link},
-        {window->Label8, vb::ToQString(layout::RowId("Label8").row().spokenName),
+        {window->Label8, widgets::ToQString(layout::RowId("Label8").row().spokenName),
          QAccessible::Link},
     };
     for (const auto& [w, name, role] : controls) {
@@ -296,9 +296,9 @@ TEST(CodePageWarning, NonPersianLocaleWarnsOnceAndStartsTheSame) {
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].title, "Salam");
     EXPECT_EQ(messages.calls[0].text, "Change 'Language for non-Unicode programs' to Persian!");
-    EXPECT_EQ(messages.calls[0].icon, vb::MessageIcon::Critical);
+    EXPECT_EQ(messages.calls[0].icon, widgets::MessageIcon::Critical);
     EXPECT_EQ(window.outerWidth(), 3300);
-    EXPECT_EQ(window.Combo2->listCount(), 7);
+    EXPECT_EQ(window.Combo2->count(), 7);
     EXPECT_EQ(SharedNameData().names.name(1), u"الناز");
 }
 
@@ -343,7 +343,7 @@ TEST(FontProvisioning, MissingFontFileLeavesStartUpUnaffected) {
     qunsetenv("LC_ALL");
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_EQ(window.outerWidth(), 3300);
-    EXPECT_EQ(window.Combo2->listCount(), 7);
+    EXPECT_EQ(window.Combo2->count(), 7);
     EXPECT_EQ(SharedNameData().names.name(6174), u"شداد");
 }
 
@@ -355,7 +355,8 @@ TEST(FontProvisioning, OnlyARegularReadableFileIsRegistered) {
     EXPECT_FALSE(RegisterFontFile(pipe));
     EXPECT_FALSE(RegisterFontFile(dir.path()));
     EXPECT_FALSE(RegisterFontFile(dir.filePath(QStringLiteral("missing.ttf"))));
-    EXPECT_TRUE(RegisterFontFile(ProgramFilePath(vb::ProgramFolder(), "iransansz-webfont.ttf")));
+    EXPECT_TRUE(
+        RegisterFontFile(ProgramFilePath(widgets::ProgramFolder(), "iransansz-webfont.ttf")));
 }
 
 TEST(FontProvisioning, TheShippedFaceIsFoundOnceRegistered) {

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit.h"
+#include "widgets.h"
 #include "window.h"
 
 namespace delvarin::test {
@@ -20,18 +20,18 @@ namespace delvarin::test {
 class MessageRecorder {
 public:
     MessageRecorder() {
-        vb::SetMessageBoxShower([this](QWidget*, const vb::MessageBoxCall& call) {
+        widgets::SetMessageBoxShower([this](QWidget*, const widgets::MessageBoxCall& call) {
             calls.push_back(call);
             const QCursor* cursor = QGuiApplication::overrideCursor();
             pointers.push_back(cursor ? cursor->shape() : Qt::ArrowCursor);
         });
     }
-    ~MessageRecorder() { vb::SetMessageBoxShower({}); }
+    ~MessageRecorder() { widgets::SetMessageBoxShower({}); }
     void clear() {
         calls.clear();
         pointers.clear();
     }
-    std::vector<vb::MessageBoxCall> calls;
+    std::vector<widgets::MessageBoxCall> calls;
     std::vector<Qt::CursorShape> pointers;
 };
 
@@ -84,7 +84,7 @@ protected:
         std::u16string shown;
         for (QTextBlock b = window->Text5->document()->begin(); b.isValid(); b = b.next()) {
             if (b != window->Text5->document()->begin()) shown += u"\r\n";
-            shown += vb::ToText(b.text());
+            shown += widgets::ToText(b.text());
         }
         return shown;
     }

@@ -3,15 +3,18 @@
 
 // The window as designed: each control once, front to back (a control earlier
 // in the table lies over a later one), with its place in twips of its
-// container, its text, font, colours and tab index. Free of Qt, so that the
-// web page builds its controls from the same rows.
+// container, its text, font, colours and tab index. A control is its row:
+// every front end builds its widgets from these rows and names them by them.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <utility>
 
+#include "planets.h"
 #include "text.h"
 
 namespace delvarin::layout {
@@ -27,6 +30,31 @@ inline constexpr Colour kWindowText = 0x80000008;
 inline constexpr Colour kActiveBorder = 0x8000000A;
 inline constexpr Colour kButtonFace = 0x8000000F;
 
+// The system colours the design names, each with the role a front end maps
+// it to; every other colour is RGB.
+enum class SystemColour : std::uint8_t { WindowText, ActiveBorder, ButtonFace };
+inline constexpr std::array<std::pair<Colour, SystemColour>, 3> kSystemColours{{
+    {kWindowText, SystemColour::WindowText},
+    {kActiveBorder, SystemColour::ActiveBorder},
+    {kButtonFace, SystemColour::ButtonFace},
+}};
+constexpr std::optional<SystemColour> SystemColourOf(Colour colour) {
+    for (const auto& [value, role] : kSystemColours)
+        if (value == colour) return role;
+    return std::nullopt;
+}
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+constexpr Rgb RgbOf(Colour colour) {
+    return {static_cast<std::uint8_t>(colour & 0xFF),
+            static_cast<std::uint8_t>((colour >> 8) & 0xFF),
+            static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
+}
+
+// 15 twips to a pixel at 100%.
+inline constexpr int kTwipsPerPixel = 15;
+
 enum class Kind : std::uint8_t {
     Timer,
     DropDown,
@@ -40,8 +68,19 @@ enum class Kind : std::uint8_t {
     Picture,
     Line,
 };
+// Each kind's name, in the enum's order.
+inline constexpr std::array<std::string_view, 11> kKindNames{
+    "Timer",     "DropDown",      "Frame",    "OptionButton", "Label", "TextBox",
+    "ResultBox", "CommandButton", "CheckBox", "Picture",      "Line"};
 enum class Face : std::uint8_t { IranSansZ, Arial, Verdana };
+inline constexpr std::array<std::string_view, 3> kFaceNames{"IranSansZ", "Arial", "Verdana"};
 enum class Align : std::uint8_t { Left, Right, Centre };
+// As CSS names them.
+inline constexpr std::array<std::string_view, 3> kAlignNames{"left", "right", "center"};
+template <class Enum, std::size_t n>
+constexpr std::string_view NameOf(Enum value, const std::array<std::string_view, n>& names) {
+    return names[static_cast<std::size_t>(value)];
+}
 enum class Pointer : std::uint8_t { Default, Help };
 
 struct Box {
@@ -69,6 +108,10 @@ struct ControlRow {
     Align align = Align::Left;
     bool rightToLeft = false;
     std::optional<int> tabIndex{};
+    // A drop-down's items as the window is built.
+    std::span<const std::u16string_view> items{};
+    // Opens a page: reached by the keyboard after every other control.
+    bool link = false;
     bool enabled = true;
     Pointer pointer = Pointer::Default;
     // For assistive technology: the caption that names the control, or a
@@ -117,7 +160,7 @@ using enum Align;
 // clang-format off
 inline constexpr std::array kRows{
     ControlRow{.name = "Timer1", .kind = Timer},
-    ControlRow{.name = "Combo1", .kind = DropDown, .box = {120, 4800, 2295, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 7, .labelledBy = "Label6"},
+    ControlRow{.name = "Combo1", .kind = DropDown, .box = {120, 4800, 2295, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 7, .items = kPlanetGroupNames, .labelledBy = "Label6"},
     ControlRow{.name = "Frame1", .kind = Frame, .box = {120, 4035, 3015, 735}, .fore = kWindowText, .tabIndex = 23},
     ControlRow{.name = "Option1(0)", .kind = OptionButton, .inFrame = true, .box = {2760, 0, 255, 315}, .fore = kWindowText, .tabIndex = 5, .labelledBy = "Label3"},
     ControlRow{.name = "Option1(1)", .kind = OptionButton, .inFrame = true, .box = {2760, 345, 255, 315}, .fore = kWindowText, .tabIndex = 6, .labelledBy = "Label5"},
@@ -136,14 +179,14 @@ inline constexpr std::array kRows{
     ControlRow{.name = "Label4(1)", .kind = Label, .box = {2310, 30, 855, 255}, .text = u"Ver 3", .font = kVerdana825, .fore = kWhite, .transparent = true, .align = Right, .tabIndex = 28},
     ControlRow{.name = "Label14", .kind = Label, .box = {1980, 3270, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 27, .valueOf = "Text6", .description = u"عدد ابجد پيشوند نام"},
     ControlRow{.name = "Label13", .kind = Label, .box = {2280, 2655, 735, 255}, .text = u"110", .font = kPersian825, .fore = kRed, .transparent = true, .align = Centre, .rightToLeft = true, .tabIndex = 26, .valueOf = "Text2", .description = u"عدد ابجد نام مادر"},
-    ControlRow{.name = "Image2", .kind = Picture, .box = {3390, 45, 360, 360}, .pointer = Pointer::Help, .spokenName = u"راهنما: مقاله\u200Cاي در وبلاگ، در مرورگر باز مي\u200Cشود"},
+    ControlRow{.name = "Image2", .kind = Picture, .box = {3390, 45, 360, 360}, .link = true, .pointer = Pointer::Help, .spokenName = u"راهنما: مقاله\u200Cاي در وبلاگ، در مرورگر باز مي\u200Cشود"},
     ControlRow{.name = "Line1", .kind = Line, .ends = {3240, -50, 3240, 6600}, .fore = kActiveBorder, .decorative = true},
     ControlRow{.name = "Line2", .kind = Line, .ends = {-45, 3915, 3205, 3915}, .fore = kActiveBorder, .decorative = true},
     ControlRow{.name = "Label12", .kind = Label, .box = {120, 3525, 1095, 255}, .text = u"فرزند دختر", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 22},
     ControlRow{.name = "Label11", .kind = Label, .box = {1680, 3525, 1095, 255}, .text = u"فرزند پسر", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 21},
     ControlRow{.name = "Label10", .kind = Label, .box = {4440, 120, 1575, 255}, .text = u"نام\u200Cهاي پيشنهادي:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 20},
     ControlRow{.name = "Label9", .kind = Label, .box = {0, 5700, 3225, 255}, .text = u"طبع: بادي، روز: سه\u200Cشنبه، ماه: محرم", .font = kPersian825, .fore = kRed, .align = Centre, .rightToLeft = true, .tabIndex = 19},
-    ControlRow{.name = "Label8", .kind = Label, .box = {1440, 960, 255, 255}, .transparent = true, .tabIndex = 18, .pointer = Pointer::Help, .spokenName = u"وبگاه سازنده، در مرورگر باز مي\u200Cشود"},
+    ControlRow{.name = "Label8", .kind = Label, .box = {1440, 960, 255, 255}, .transparent = true, .tabIndex = 18, .link = true, .pointer = Pointer::Help, .spokenName = u"وبگاه سازنده، در مرورگر باز مي\u200Cشود"},
     ControlRow{.name = "Label7", .kind = Label, .box = {2385, 5340, 615, 255}, .text = u"كوكب:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 17},
     ControlRow{.name = "Label2", .kind = Label, .box = {1800, 3000, 1335, 255}, .text = u"پيشوند نام:", .font = kPersian975, .rightToLeft = true, .tabIndex = 14},
     ControlRow{.name = "Label6", .kind = Label, .box = {2400, 4845, 615, 255}, .text = u"طالع:", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 16},

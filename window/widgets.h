@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// vb: the classic form toolkit's controls (twips, 32-bit colour values, click
-// events, modal message boxes) spoken over Qt Widgets: what the window needs
-// to do as the form asks, while Qt does the drawing.
+// The Qt widgets the window draws the form with: each shows what the form
+// says (twips, 32-bit colour values, texts as UTF-16) and signals what the
+// user did. The rules of each control are the form's (form/controls.h).
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,14 +20,15 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "form_toolkit.h"
+#include "front_end.h"
 #include "layout.h"
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 
-// 15 twips to a logical pixel; Qt maps logical pixels to the screen.
-inline constexpr int kTwipsPerPixel = 15;
+// Twips to logical pixels; Qt maps logical pixels to the screen.
+using layout::kTwipsPerPixel;
 int Pixels(double twips);
 double Twips(int pixels);
 
@@ -69,29 +70,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A drop-down list whose click event runs whenever the chosen item changes:
-// when the user picks another item and, nested inside the call, when code
-// sets another index. Picking the item already chosen is no change; adding
-// and removing items choose nothing by themselves.
+// A drop-down list that shows the form's items and choice; the user's pick
+// comes as QComboBox::activated.
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent);
-    int listCount() const { return count(); }
-    void addListItem(std::u16string_view item);
-    void removeListItem(int index);
-    int newIndex() const { return newIndex_; }
-    int listIndex() const { return chosen_; }
-    void setListIndex(int index);
+    void showItems(const std::vector<std::u16string>& items, int chosen);
     std::u16string list(int index) const { return ToText(itemText(index)); }
-signals:
-    void clicked();
-
-private:
-    void choose(int index);
-
-    int newIndex_ = -1;
-    int chosen_ = -1;
 };
 
 // A one-line text box; its change event (textChanged) runs on every change,
@@ -155,10 +141,6 @@ public:
         return buttons_.at(static_cast<std::size_t>(index));
     }
     bool value(int index) const { return (*this)(index)->isChecked(); }
-    // Selects one member, clearing the other; runs no click event.
-    void select(int index) { (*this)(index)->setChecked(true); }
-signals:
-    void clicked(int index);
 
 private:
     void followSelection();
@@ -193,24 +175,6 @@ protected:
 private:
     // The release of Alt may go elsewhere (Alt+Tab): the key is asked after.
     QTimer held_;
-};
-
-// A check box with the values 0 (unchecked) and 1 (checked).
-class CheckBox : public QCheckBox {
-    Q_OBJECT
-public:
-    using QCheckBox::QCheckBox;
-    int value() const { return isChecked() ? 1 : 0; }
-    void setValue(int value) { setChecked(value != 0); }
-};
-
-// A timer that ticks every interval while enabled. Enabling an enabled timer
-// leaves its period running.
-class Timer : public QTimer {
-    Q_OBJECT
-public:
-    explicit Timer(QObject* parent, int intervalMs);
-    void setEnabled(bool enabled);
 };
 
 // A straight line of a given colour and width, between two points in twips of
@@ -270,8 +234,7 @@ private:
 };
 
 // Modal message boxes: one OK button, the application title unless one is
-// given, no icon or the critical icon. Shown with the normal pointer, even
-// over a busy window, in the face set by SetMessageFont and wide enough for
+// given, no icon or the critical icon. Shown in the face set by SetMessageFont and wide enough for
 // the whole title.
 using form::MessageIcon;
 struct MessageBoxCall {
@@ -294,4 +257,4 @@ void SetMousePointer(form::Pointer pointer);
 // the root.
 QString ProgramFolder();
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolkit.h"
+#include "widgets.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -28,7 +28,7 @@
 #include "decoration.h"
 #include "platform.h"
 
-namespace delvarin::vb {
+namespace delvarin::widgets {
 namespace {
 
 constexpr std::array<QPalette::ColorGroup, 3> kAllGroups{QPalette::Active, QPalette::Inactive,
@@ -68,22 +68,6 @@ void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     box.exec();
 }
 
-// The normal pointer while a message is up, the busy one again after.
-class NormalPointer {
-public:
-    NormalPointer() : busy_(QGuiApplication::overrideCursor() != nullptr) {
-        if (busy_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~NormalPointer() {
-        if (busy_) QGuiApplication::restoreOverrideCursor();
-    }
-    NormalPointer(const NormalPointer&) = delete;
-    NormalPointer& operator=(const NormalPointer&) = delete;
-
-private:
-    bool busy_;
-};
-
 }  // namespace
 
 int Pixels(double twips) {
@@ -94,20 +78,18 @@ double Twips(int pixels) {
 }
 
 QColor ToQColor(Colour colour, const QPalette& palette) {
-    if (colour & 0x80000000u) {
-        switch (colour & 0xFFu) {
-            case 0x08:
+    if (const auto system = layout::SystemColourOf(colour)) {
+        switch (*system) {
+            case layout::SystemColour::WindowText:
                 return palette.color(QPalette::WindowText);
-            case 0x0A:
+            case layout::SystemColour::ActiveBorder:
                 return palette.color(QPalette::Mid);
-            case 0x0F:
+            case layout::SystemColour::ButtonFace:
                 return palette.color(QPalette::Button);
-            default:
-                return palette.color(QPalette::Window);
         }
     }
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    const layout::Rgb rgb = layout::RgbOf(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 void SetBackColour(QWidget* control, Colour colour) {
@@ -179,35 +161,18 @@ void Link::paintEvent(QPaintEvent* event) {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
-    connect(this, &QComboBox::activated, this, &ComboBox::choose);
 }
 
-void ComboBox::addListItem(std::u16string_view item) {
-    addItem(ToQString(item));
-    newIndex_ = count() - 1;
-    // Qt chooses the first item put into an empty list; nothing is chosen
-    // until someone chooses.
-    setCurrentIndex(chosen_);
-}
-
-void ComboBox::removeListItem(int index) {
-    if (index == chosen_)
-        chosen_ = -1;
-    else if (index < chosen_)
-        --chosen_;
-    removeItem(index);
-    setCurrentIndex(chosen_);
-}
-
-void ComboBox::setListIndex(int index) {
-    setCurrentIndex(index);
-    choose(currentIndex());
-}
-
-void ComboBox::choose(int index) {
-    if (index == chosen_) return;
-    chosen_ = index;
-    emit clicked();
+void ComboBox::showItems(const std::vector<std::u16string>& items, int chosen) {
+    const QSignalBlocker quiet(this);
+    bool same = count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < count(); ++i)
+        same = itemText(i) == ToQString(items[static_cast<std::size_t>(i)]);
+    if (!same) {
+        clear();
+        for (const std::u16string& item : items) addItem(ToQString(item));
+    }
+    setCurrentIndex(chosen);
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
@@ -312,7 +277,6 @@ OptionArray::OptionArray(QObject* parent, std::array<QRadioButton*, 2> members)
         group->addButton(buttons_[i], static_cast<int>(i));
         connect(buttons_[i], &QAbstractButton::toggled, this, &OptionArray::followSelection);
     }
-    connect(group, &QButtonGroup::idClicked, this, &OptionArray::clicked);
     followSelection();
 }
 
@@ -395,17 +359,6 @@ bool KeyTip::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-Timer::Timer(QObject* parent, int intervalMs) : QTimer(parent) {
-    setInterval(intervalMs);
-}
-
-void Timer::setEnabled(bool enabled) {
-    if (!enabled)
-        stop();
-    else if (!isActive())
-        start();
-}
-
 Line::Line(QWidget* parent, Colour colour, int widthPx)
     : QWidget(parent), colour_(colour), widthPx_(widthPx) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -427,7 +380,6 @@ void Line::paintEvent(QPaintEvent*) {
 void MsgBox(QWidget* owner, std::u16string_view text, MessageIcon icon, const QString& title) {
     const MessageBoxCall call{ToQString(text),
                               title.isEmpty() ? ToQString(layout::kWindowTitle) : title, icon};
-    const NormalPointer pointer;
     if (Shower())
         Shower()(owner, call);
     else
@@ -514,4 +466,4 @@ QString ProgramFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-}  // namespace delvarin::vb
+}  // namespace delvarin::widgets
