@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "check.h"
+#include "contract/contract.h"
 #include "events.h"
 #include "form1.h"
 #include "name_list.h"
 #include "planets.h"
+#include "utf.h"
 
 namespace delvarin::form {
 namespace {
@@ -141,26 +143,6 @@ TEST(FormStartUp, WarnsOfTheCodePageAndInstallsAMissingFaceThenStartsTheSame) {
     EXPECT_EQ(form.controls().State(Combo2.row).items.size(), 7u);
 }
 
-TEST_F(FormTest, ValueLabelsFollowTheTextUnderTheTableInForce) {
-    Type(Text2, u"علي");
-    EXPECT_EQ(TextOf(Label13.row), u"110");
-    Click(layout::RowIndex("Label3"));  // delete پژگچ
-    Type(Text2, u"پژمان");
-    EXPECT_EQ(TextOf(Label13.row), u"91");
-    Click(layout::RowIndex("Label5"));  // stands until the text changes
-    EXPECT_EQ(TextOf(Label13.row), u"91");
-    Type(Text2, u"پژمانی");
-    Type(Text2, u"پژمان");
-    EXPECT_EQ(TextOf(Label13.row), u"100");
-    Type(Text6, u"گپ");  // the prefix's value follows the table too
-    EXPECT_EQ(TextOf(Label14.row), u"22");
-    Click(layout::RowIndex("Label3"));
-    Type(Text6, u"گپا");
-    EXPECT_EQ(TextOf(Label14.row), u"1");
-    Type(Text2, u"");
-    EXPECT_EQ(TextOf(Label13.row), u"0");
-}
-
 TEST_F(FormTest, ControlRulesHoldWhoeverActs) {
     // A drop-down: the chosen item again is no click; removing the chosen
     // item chooses none; an out-of-range pick is no pick.
@@ -286,12 +268,77 @@ TEST_F(FormTest, EveryHandlerIsReachedByAnEventAndTabFollowsTheTable) {
                          "Combo1", "Combo2", "Command2", "Check1", "Text5", "Image2", "Label8"}));
 }
 
-TEST_F(FormTest, LinksOpenTheirAddresses) {
-    Click(layout::RowIndex("Image2"));
-    Click(layout::RowIndex("Label8"));
-    EXPECT_EQ(fe.opened, (std::vector<std::string>{"http://blog.delvarin.example/Posts/272",
-                                                   "http://www.delvarin.example"}));
+// The contract on the form alone: what it gives each control to draw.
+class FakeDriver : public contract::Driver {
+public:
+    FakeDriver() {
+        fe.controls = &form.controls();
+        form.Form_Load();
+    }
+    static std::size_t Row(const std::string& name) { return layout::RowIndexOf(name); }
+    const ControlState& At(const std::string& name) const {
+        return form.controls().State(Row(name));
+    }
+    void Type(const std::string& box, const std::string& text) override {
+        const std::u16string t = *Utf8ToUtf16(text);
+        const BoxEdit kept = form.controls().TypedText(Row(box), t, t.size());
+        form.Report({Row(box), Event::Change, 0, kept.text});
+    }
+    void Click(const std::string& c) override { form.Report({Row(c), Event::Click}); }
+    void Pick(const std::string& list, int index) override {
+        form.Report({Row(list), Event::Click, index});
+    }
+    void Return(const std::string& box) override { form.Report({Row(box), Event::Return}); }
+    void Shortcut(const std::string& c) override { form.Report({Row(c), Event::Shortcut}); }
+    void Tick() override {
+        ASSERT_TRUE(fe.timerRunning);
+        form.Report({kTimer1, Event::Tick});
+    }
+    void CloseMessage() override { form.Report({kNoRow, Event::Closed}); }
+    void Scroll(const std::string&) override { fe.scrolledToStart = false; }
+    std::string Text(const std::string& c) override { return Utf16ToUtf8(At(c).text); }
+    bool Enabled(const std::string& c) override { return At(c).enabled; }
+    std::string Back(const std::string& c) override {
+        return At(c).back == kLightYellow ? "yellow" : At(c).back == kButtonFace ? "face" : "?";
+    }
+    std::string Focus() override { return std::string(layout::kRows[fe.focus].name); }
+    bool Value(const std::string& c) override { return At(c).value; }
+    std::string Chosen(const std::string& list) override {
+        const ControlState& s = At(list);
+        return s.chosen < 0 ? "" : Utf16ToUtf8(s.items[static_cast<std::size_t>(s.chosen)]);
+    }
+    int Items(const std::string& list) override { return static_cast<int>(At(list).items.size()); }
+    bool Wide() override { return fe.widths.back() == form.FullWidth; }
+    std::vector<std::string> Messages() override {
+        std::vector<std::string> texts;
+        for (const auto& m : fe.messages) texts.push_back(Utf16ToUtf8(m.text));
+        return texts;
+    }
+    std::vector<std::string> Opened() override { return fe.opened; }
+    std::vector<std::string> Lines() override {
+        std::vector<std::string> lines;
+        const std::u16string& text = At("Text5").text;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = std::min(text.find(u"\r\n", at), text.size());
+            lines.push_back(Utf16ToUtf8(std::u16string_view(text).substr(at, end - at)));
+            at = end + 2;
+        }
+        return lines;
+    }
+    bool ScrolledToStart(const std::string&) override { return fe.scrolledToStart; }
+
+    FakeFrontEnd fe;
+    Form1 form{fe, ReadAt::FirstList};
+};
+
+class Contract : public testing::TestWithParam<contract::Case> {};
+
+TEST_P(Contract, OnTheFormAlone) {
+    FakeDriver driver;
+    contract::Run(driver, GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(Cases, Contract, testing::ValuesIn(contract::ReadCases()),
+                         contract::TestName);
 
 }  // namespace
 }  // namespace delvarin::form
