@@ -161,7 +161,7 @@ using enum Align;
 inline constexpr std::array kRows{
     ControlRow{.name = "Timer1", .kind = Timer},
     ControlRow{.name = "Combo1", .kind = DropDown, .box = {120, 4800, 2295, 375}, .font = kPersian975, .back = kLightYellow, .fore = kDarkRed, .tabIndex = 7, .items = kPlanetGroupNames, .labelledBy = "Label6"},
-    ControlRow{.name = "Frame1", .kind = Frame, .box = {120, 4035, 3015, 735}, .fore = kWindowText, .tabIndex = 23},
+    ControlRow{.name = "Frame1", .kind = Frame, .box = {120, 4035, 3015, 735}, .fore = kWindowText, .tabIndex = 23, .spokenName = u"شمارش حروف «پژگچ»"},
     ControlRow{.name = "Option1(0)", .kind = OptionButton, .inFrame = true, .box = {2760, 0, 255, 315}, .fore = kWindowText, .tabIndex = 5, .labelledBy = "Label3"},
     ControlRow{.name = "Option1(1)", .kind = OptionButton, .inFrame = true, .box = {2760, 345, 255, 315}, .fore = kWindowText, .tabIndex = 6, .labelledBy = "Label5"},
     ControlRow{.name = "Label3", .kind = Label, .inFrame = true, .box = {0, 30, 2655, 255}, .text = u"حذف حروف فارسي «پژگچ»", .font = kPersian975, .align = Right, .rightToLeft = true, .tabIndex = 25},

@@ -22,10 +22,21 @@ QtMessageHandler defaultHandler = nullptr;
 
 void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(
-            "delvarin-chooser needs a graphical desktop, and no display answers here "
-            "(DISPLAY, WAYLAND_DISPLAY)\n",
-            stderr);
+        // A platform Qt lacks is a wrong setting, not a missing desktop.
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        const QLatin1String unknown("Could not find the Qt platform plugin");
+        bool named = text.contains(unknown);
+        for (const HeldMessage& m : held) named = named || m.text.contains(unknown);
+        if (named)
+            std::fprintf(stderr,
+                         "delvarin-chooser cannot start: QT_QPA_PLATFORM names \"%s\", which is "
+                         "no platform Qt has here (xcb and wayland are)\n",
+                         platform.constData());
+        else
+            std::fputs(
+                "delvarin-chooser needs a graphical desktop, and no display answers here "
+                "(DISPLAY, WAYLAND_DISPLAY)\n",
+                stderr);
         std::_Exit(1);
     }
     Q_UNUSED(context);

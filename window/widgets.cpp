@@ -45,6 +45,8 @@ QFont& MessageFont() {
     return font;
 }
 
+constexpr std::u16string_view kOkCaption = u"تأييد";
+
 // Room beside a title for the title bar's own buttons.
 constexpr int kTitleBarButtonsPx = 120;
 
@@ -55,6 +57,12 @@ void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     box.setText(call.text);
     box.setIcon(call.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    // Every word the parent meets is Persian, the button's too.
+    box.button(QMessageBox::Ok)->setText(ToQString(kOkCaption));
+    // Without an icon its empty place is no part of what a screen reader reads.
+    if (call.icon == MessageIcon::None)
+        if (auto* place = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+            SetDecorative(place);
     box.setFont(MessageFont());
     if (call.text.isRightToLeft()) box.setLayoutDirection(Qt::RightToLeft);
     // The box sizes itself to its text; a short text would cut the title.
@@ -436,6 +444,13 @@ void Form::followFrame() {
     if (!window || !ownFrame_.isNull()) return;
     const QMargins margins = window->frameMargins();
     if (margins == margins_) return;
+    // A fullscreen or maximise request, taken or not, drops the frame for a
+    // while: the window keeps its size and place, as a fixed window does,
+    // rather than rewrite its size hints (which moved it to 0,0).
+    const bool framedBefore = !margins_.isNull();
+    if (window->windowStates() & (Qt::WindowFullScreen | Qt::WindowMaximized) ||
+        (framedBefore && margins.isNull()))
+        return;
     margins_ = margins;
     // Qt gives the frame in whole logical pixels; at a scale of 2 a border of
     // one device pixel would count as two.
