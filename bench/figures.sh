@@ -51,5 +51,5 @@ echo "  goal: start-up under 1.5x the empty window"
 # The web page, when it has been built (tools/web-check.sh builds it).
 if [[ -f build/web/site/index.html && -d web/node_modules ]]; then
   echo
-  SITE=build/web/site LIST=build/release/tools/delvarin-list node bench/web-figures.mjs
+  SITE=build/web/site LIST=build/release/list/delvarin-list node bench/web-figures.mjs
 fi

@@ -16,6 +16,7 @@
 #include "name_list.h"
 #include "planets.h"
 #include "read_data.h"
+#include "reader.h"
 #include "text.h"
 #include "utf.h"
 
@@ -57,23 +58,6 @@ void CheckAnyAnswer(const delvarin::ListOutput& result) {
 constexpr std::array<char16_t, 16> kAlphabet{u'ا',  u'ب',      u'پ', u'چ',      u'ژ', u'گ',
                                              u'م',  u'ر',      u'ي', u'\u06CC', u' ', u'\u200C',
                                              u'\n', u'\u202E', u'a', u'\u0651'};
-
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    std::u16string Text() {
-        std::u16string text;
-        for (int length = Byte() % 24; length > 0; --length)
-            text.push_back(kAlphabet[Byte() % kAlphabet.size()]);
-        return text;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
 
 void CheckBuiltRequest(Reader& in) {
     const std::uint8_t flags = in.Byte();
@@ -134,7 +118,7 @@ void CheckBuiltRequest(Reader& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 0 && data[0] % 2 == 1) {
-        Reader in(data + 1, size - 1);
+        Reader in(data + 1, size - 1, kAlphabet, 23, false);
         CheckBuiltRequest(in);
         return 0;
     }

@@ -15,6 +15,7 @@
 #include "name_list.h"
 #include "planets.h"
 #include "read_data.h"
+#include "reader.h"
 #include "text.h"
 
 namespace {
@@ -42,35 +43,6 @@ constexpr char16_t kAlphabet[] = {
     u'0', u'7', u'\u06F5', u'a', u'Z', u'(', u')', u'-',
     0xD83D, 0xDE00, 0xDBFF, 0xDC00, u'\uFFFD'};  // surrogate halves, paired or not
 // clang-format on
-
-// Reads front to back; past the end every byte is 0.
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-
-    // 0..20 units, each from the alphabet or, after 0xFF, a raw unit.
-    std::u16string Text() {
-        std::u16string text;
-        const int length = Byte() % 21;
-        for (int i = 0; i < length; ++i) {
-            const std::uint8_t b = Byte();
-            if (b == 0xFF) {
-                const std::uint8_t low = Byte();
-                text.push_back(static_cast<char16_t>(low | (Byte() << 8)));
-            } else {
-                text.push_back(kAlphabet[b % std::size(kAlphabet)]);
-            }
-        }
-        return text;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
 
 // Each row's value under the convert [1] and delete [0] tables.
 const std::array<std::vector<std::int32_t>, 2>& RowValues() {
@@ -114,7 +86,7 @@ CheckStatus ExpectedCheck(std::u16string_view mother, bool son, bool daughter,
 // group byte, mother text, prefix text, [own labels], chosen label.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto& values = RowValues();
-    Reader in(data, size);
+    Reader in(data, size, kAlphabet, 20, true);
 
     const std::uint8_t flags = in.Byte();
     const bool convert = flags & 0x01;

@@ -23,7 +23,7 @@ shift || true
 managers=("$@")
 [[ ${#managers[@]} -eq 0 ]] && managers=(openbox)
 program="$PWD/$build/window/delvarin-chooser"
-list="$PWD/$build/tools/delvarin-list"
+list="$PWD/$build/list/delvarin-list"
 shots="$PWD/build/desktop-check"
 mkdir -p "$shots"
 # Every program started here sets its own locale; the rest reads UTF-8.

@@ -21,6 +21,7 @@ import math
 import os
 import struct
 
+from colour_map import colour_map
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, features
 
 S = 1024                      # drawing size
@@ -40,21 +41,6 @@ def radial(cx, cy, r, size=(S, S)):
     box = (round(cx - r), round(cy - r))
     im.paste(ramp.resize((round(2 * r), round(2 * r)), Image.BICUBIC), box)
     return im
-
-
-def colour_map(grey, stops):
-    """Map an L image to RGB through colour stops [(0..1, (r, g, b)), ...]."""
-    lut = []
-    for i in range(256):
-        t = i / 255
-        for (t0, c0), (t1, c1) in zip(stops, stops[1:]):
-            if t0 <= t <= t1:
-                f = (t - t0) / (t1 - t0) if t1 > t0 else 0
-                lut.append(tuple(round(a + (b - a) * f) for a, b in zip(c0, c1)))
-                break
-    im = grey.copy()
-    im.putpalette([v for c in lut for v in c])
-    return im.convert("RGB")
 
 
 def disc(cx, cy, r, size=(S, S)):

@@ -22,6 +22,7 @@ import math
 import os
 import random
 
+from colour_map import colour_map
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -49,20 +50,6 @@ def solid(rgb):
 
 def lerp(a, b, t):
     return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
-
-
-def colour_map(grey, stops):
-    """Map an L image to RGB through colour stops [(0..1, (r, g, b)), ...]."""
-    lut = []
-    for i in range(256):
-        t = i / 255
-        for (t0, c0), (t1, c1) in zip(stops, stops[1:]):
-            if t0 <= t <= t1:
-                lut += lerp(c0, c1, (t - t0) / (t1 - t0) if t1 > t0 else 0)
-                break
-    im = grey.copy()
-    im.putpalette(lut)
-    return im.convert("RGB")
 
 
 def radial(cx, cy, r):

@@ -15,7 +15,7 @@ linux=${1:-build/ci}
 tools/install-deps.sh --web
 cmake --preset web >/dev/null
 cmake --build --preset web
-[[ -x $linux/tools/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
+[[ -x $linux/list/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
 (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-SITE=build/web/site LIST=$linux/tools/delvarin-list SHOTS=build/web/screenshots \
+SITE=build/web/site LIST=$linux/list/delvarin-list SHOTS=build/web/screenshots \
   node --test web/tests/

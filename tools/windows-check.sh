@@ -23,7 +23,7 @@ done
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 win=build/windows
-[[ -x $linux/tools/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
+[[ -x $linux/list/delvarin-list ]] || cmake --build "$linux" --target delvarin-list
 
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix}
 wine "$win/tests/engine_tests.exe" --gtest_brief=1
@@ -61,9 +61,9 @@ for r in "${requests[@]}"; do
   n=$((n + 1))
   IFS=";" read -ra args <<<"$r"
   set +e
-  "$linux/tools/delvarin-list" "${args[@]}" >"$out/$n.linux" 2>"$out/$n.linux.err"
+  "$linux/list/delvarin-list" "${args[@]}" >"$out/$n.linux" 2>"$out/$n.linux.err"
   lrc=$?
-  wine "$win/tools/delvarin-list.exe" "${args[@]}" >"$out/$n.wine" 2>"$out/$n.wine.err"
+  wine "$win/list/delvarin-list.exe" "${args[@]}" >"$out/$n.wine" 2>"$out/$n.wine.err"
   wrc=$?
   set -e
   if [[ $lrc -eq $wrc ]] && cmp -s "$out/$n.linux" "$out/$n.wine" &&

@@ -14,7 +14,7 @@ import { fileURLToPath, pathToFileURL } from "node:url";
 
 export const site = path.resolve(process.env.SITE || "build/web/site");
 export const shots = process.env.SHOTS || "build/web/screenshots";
-const listCommand = process.env.LIST || "build/ci/tools/delvarin-list";
+const listCommand = process.env.LIST || "build/ci/list/delvarin-list";
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const fromDisk = pathToFileURL(path.join(site, "index.html")).href;
 
