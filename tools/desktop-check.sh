@@ -60,7 +60,7 @@ start_x() {
   if [[ $manager == xfwm4 ]]; then
     eval "$(dbus-launch --sh-syntax)"
   fi
-  "$manager" >/dev/null 2>&1 &
+  $manager >/dev/null 2>&1 &  # a command with its options, split on purpose
   wm_pid=$!
   for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
@@ -194,6 +194,40 @@ check_warning() {
   xdotool windowactivate --sync "$id" key Return
   [[ -n $(window_of "Delvarin Chooser") ]] || fail "$manager: no window after the warning"
   echo "$manager: code-page warning titled '$title', the window opens after it"
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  stop_x
+}
+
+# A fullscreen request, taken or refused, and its end leave the window where
+# and as it was: six times on each manager (i3 through its own command).
+check_fullscreen() {
+  local manager=$1 id before after
+  scale=1
+  if [[ $manager == i3 ]]; then
+    printf 'font pango:monospace 8\n' >"$shots/i3.config"
+    start_x "i3 -c $shots/i3.config"
+  else
+    start_x "$manager"
+  fi
+  LC_ALL=fa_IR.UTF-8 "$program" >/dev/null 2>&1 &
+  local app=$!
+  id=$(window_of "Delvarin Chooser")
+  sleep 1
+  place() { xwininfo -id "$id" | awk '/upper-left X/ { x = $4 } /upper-left Y/ { y = $4 } /^ *Width:/ { w = $2 } END { print x "," y "," w }'; }
+  before=$(place)
+  for _ in $(seq 6); do
+    if [[ $manager == i3 ]]; then
+      i3-msg -q fullscreen; sleep 0.7; i3-msg -q fullscreen
+    else
+      wmctrl -i -r "$id" -b add,fullscreen; sleep 0.7; wmctrl -i -r "$id" -b remove,fullscreen
+    fi
+    sleep 0.7
+    after=$(place)
+    [[ $after == "$before" ]] || { fail "$manager: after a fullscreen request the window stands at $after, not $before"; break; }
+  done
+  alive "$app" || fail "$manager: the program ended under fullscreen requests"
+  echo "$manager: six fullscreen requests, the window stays at $before (x, y, width)"
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true
   stop_x
@@ -348,6 +382,7 @@ for manager in "${managers[@]}"; do
   for s in 1 1.5 2; do check_x11 "$manager" "$s"; done
   check_warning "$manager"
 done
+for manager in openbox icewm fluxbox i3; do check_fullscreen "$manager"; done
 check_accessibility
 if command -v weston >/dev/null; then
   check_wayland

@@ -54,6 +54,7 @@ void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     QMessageBox box(owner);
     if (DrawsOwnFrame()) box.setContentsMargins(AddOwnFrame(&box));
     box.setWindowTitle(call.title);
+    if (owner) box.setWindowIcon(owner->windowIcon());  // in a title bar drawn here too
     box.setText(call.text);
     box.setIcon(call.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);

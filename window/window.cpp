@@ -365,12 +365,17 @@ void Window::connectEvents() {
 
 void Window::showEvent(QShowEvent* event) {
     if (photo_.valid()) Image1->setPixmap(QPixmap::fromImage(photo_.get()));
-    if (icon_.valid()) {
-        QIcon icon;
-        for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
-        setWindowIcon(icon);
-    }
+    applyIcon();
     widgets::Form::showEvent(event);
+}
+
+// Once: before the window shows, or before a message that comes first (the
+// "Salam" warning), whose own title bar takes the window's icon.
+void Window::applyIcon() {
+    if (!icon_.valid()) return;
+    QIcon icon;
+    for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
+    setWindowIcon(icon);
 }
 
 void Window::resizeEvent(QResizeEvent* event) {
@@ -413,6 +418,7 @@ void Window::RunTimer(bool running) {
 }
 
 void Window::ShowMessage(const form::Message& message) {
+    applyIcon();
     widgets::MsgBox(this, message.text, message.icon, widgets::ToQString(message.title));
     report(form::kNoRow, form::Event::Closed);
 }

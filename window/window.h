@@ -104,6 +104,7 @@ private:
     void applyTabOrder();
     void applyAccessibility();
     void connectEvents();
+    void applyIcon();
     void report(std::size_t row, form::Event event, int index = 0, std::u16string_view text = {});
 
     // Makes the control of a row, inside the window or Frame1 as the row

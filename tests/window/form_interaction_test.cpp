@@ -70,21 +70,6 @@ protected:
     }
 };
 
-TEST_F(FormInteraction, TypedValuesShowAtOnce) {
-    type(window->Text2, "علي");
-    EXPECT_EQ(caption(window->Label13), "110");
-    window->Text2->setFocus();
-    QTest::keyClick(window->Text2, Qt::Key_Backspace);
-    EXPECT_EQ(caption(window->Label13), "100");
-    QTest::keyClick(window->Text2, Qt::Key_Backspace);
-    EXPECT_EQ(caption(window->Label13), "70");
-    window->Text2->clear();
-    EXPECT_EQ(caption(window->Label13), "0");
-
-    type(window->Text2, "مريم");
-    EXPECT_EQ(caption(window->Label13), "290");
-}
-
 TEST_F(FormInteraction, TypedFarsiYehIsFoldedInTheBox) {
     type(window->Text2, "علی");
     EXPECT_EQ(window->Text2->textValue(), u"علي");
@@ -100,32 +85,6 @@ TEST_F(FormInteraction, BoxesRefuseATwentyFirstCharacter) {
     type(window->Text2, QString(25, u'ا'));
     EXPECT_EQ(window->Text2->text().size(), 20);
     EXPECT_EQ(caption(window->Label13), "20");
-}
-
-TEST_F(FormInteraction, AltPWorksThePrefixSwitchAsItsLabelDoes) {
-    EXPECT_TRUE(window->Check1->accessibleDescription().contains("Alt+P"));
-    QTest::keyClick(window->Text2, Qt::Key_P, Qt::AltModifier);
-    EXPECT_EQ(window->Check1->isChecked(), 1);
-    EXPECT_TRUE(window->Text6->isEnabled());
-    EXPECT_TRUE(window->Text6->hasFocus());
-    EXPECT_EQ(window->Text6->palette().color(QPalette::Base), QColor(255, 255, 192));
-    QTest::keyClick(window->Text6, Qt::Key_P, Qt::AltModifier);
-    EXPECT_EQ(window->Check1->isChecked(), 0);
-    EXPECT_FALSE(window->Text6->isEnabled());
-    EXPECT_TRUE(window->Text2->hasFocus());
-    EXPECT_TRUE(window->Text2->text().isEmpty());
-}
-
-TEST_F(FormInteraction, EnterInANameBoxPressesTheButton) {
-    type(window->Text2, "مريم");
-    QTest::keyClick(window->Text2, Qt::Key_Return);
-    ASSERT_EQ(messages.calls.size(), 1u);  // no gender yet
-    click(window->Label11);
-    click(window->Label2);
-    QTest::keyClick(window->Text6, Qt::Key_Enter);
-    EXPECT_EQ(messages.calls.size(), 1u);
-    EXPECT_TRUE(window->Timer1->isActive());
-    EXPECT_EQ(window->outerWidth(), window->form().FullWidth);
 }
 
 TEST_F(FormInteraction, ReturnAndEnterPressTheFocusedButton) {
@@ -150,25 +109,6 @@ TEST_F(FormInteraction, NameBoxesReadRightToLeftWhateverIsTyped) {
         EXPECT_GT(caretX(0), caretX(static_cast<int>(box->text().size())))
             << box->objectName().toStdString();
     }
-}
-
-TEST_F(FormInteraction, OptionLabelsSelectTheirButtons) {
-    click(window->Label12);
-    EXPECT_TRUE(window->Option2->value(1));
-    click(window->Label3);
-    EXPECT_TRUE(window->Option1->value(0));
-    EXPECT_TRUE(window->Option2->value(1));  // the other group is untouched
-    EXPECT_TRUE(messages.calls.empty());
-}
-
-TEST_F(FormInteraction, ChoosingTheChosenGroupAgainChangesNothing) {
-    pickGroup(2);
-    pickPlanet(2);
-    const QString description = caption(window->Label9);
-    ASSERT_FALSE(description.isEmpty());
-    pickGroup(2);
-    EXPECT_EQ(window->Combo2->currentIndex(), 2);
-    EXPECT_EQ(caption(window->Label9), description);
 }
 
 TEST_F(FormInteraction, SonUnderTheSunThroughTheWindow) {
@@ -275,7 +215,7 @@ public slots:
     void open(const QUrl& url) { opened.push_back(url); }
 };
 
-TEST_F(FormInteraction, LinksOpenTheirAddresses) {
+TEST_F(FormInteraction, LinksOpenByKeyboardAsByClick) {
     LinkRecorder recorder;
     QDesktopServices::setUrlHandler("http", &recorder, "open");
     click(window->Label8);
@@ -287,10 +227,7 @@ TEST_F(FormInteraction, LinksOpenTheirAddresses) {
     QDesktopServices::unsetUrlHandler("http");
     ASSERT_EQ(recorder.opened.size(), 3);
     EXPECT_EQ(recorder.opened[0], recorder.opened[1]);
-    EXPECT_EQ(recorder.opened[0].scheme(), "http");
-    EXPECT_TRUE(recorder.opened[0].path().isEmpty());
     EXPECT_EQ(recorder.opened[2].path(), "/Posts/272");
-    EXPECT_TRUE(messages.calls.empty());
 }
 
 }  // namespace
