@@ -125,6 +125,8 @@ struct ControlRow {
 };
 
 inline constexpr std::u16string_view kWindowTitle = u"Delvarin Chooser";
+// The one button of every message.
+inline constexpr std::u16string_view kMessageButton = u"تأييد";
 // The client area at design time, the width the window is narrowed to
 // (borders included), and the step by which a request widens it again.
 inline constexpr int kClientWidth = 6195;

@@ -214,7 +214,7 @@ check_fullscreen() {
   local app=$!
   id=$(window_of "Delvarin Chooser")
   sleep 1
-  place() { xwininfo -id "$id" | awk '/upper-left X/ { x = $4 } /upper-left Y/ { y = $4 } /^ *Width:/ { w = $2 } END { print x "," y "," w }'; }
+  place() { xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /^ *Width:/ { w = $2 } END { print x "," y "," w }'; }
   before=$(place)
   for _ in $(seq 6); do
     if [[ $manager == i3 ]]; then

@@ -122,6 +122,8 @@ std::string LayoutJson() {
     std::string json = "{";
     Field(json, "title");
     Quoted(json, layout::kWindowTitle);
+    Field(json, "messageButton");
+    Quoted(json, layout::kMessageButton);
     Field(json, "clientWidth");
     json += std::to_string(layout::kClientWidth);
     Field(json, "clientHeight");

@@ -245,6 +245,7 @@ constants["phoneBreakpointPx"] = PHONE_BREAKPOINT_PX
 (out / "page.js").write_text(page_js.replace("@CONSTANTS@", json.dumps(constants, ensure_ascii=False)),
                              encoding="utf-8")
 page = (template.replace("@TITLE@", html.escape(layout["title"]))
+        .replace("@MESSAGE_BUTTON@", html.escape(layout["messageButton"]))
         .replace("@DESCRIPTION@", html.escape(persian_summary))
         .replace("@CLIENT@", client))
 (out / "index.html").write_text(page, encoding="utf-8")

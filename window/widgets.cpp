@@ -45,8 +45,6 @@ QFont& MessageFont() {
     return font;
 }
 
-constexpr std::u16string_view kOkCaption = u"تأييد";
-
 // Room beside a title for the title bar's own buttons.
 constexpr int kTitleBarButtonsPx = 120;
 
@@ -59,7 +57,7 @@ void ShowRealMessageBox(QWidget* owner, const MessageBoxCall& call) {
     box.setIcon(call.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     // Every word the parent meets is Persian, the button's too.
-    box.button(QMessageBox::Ok)->setText(ToQString(kOkCaption));
+    box.button(QMessageBox::Ok)->setText(ToQString(layout::kMessageButton));
     // Without an icon its empty place is no part of what a screen reader reads.
     if (call.icon == MessageIcon::None)
         if (auto* place = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
