@@ -12,7 +12,9 @@ cmake --preset web >/dev/null
 cmake --build --preset web
 prefix="$PWD/build/web/nginx"
 mkdir -p "$prefix"
-sed -e "s|@ROOT@|$PWD/build/web/site|; s|@PORT@|$port|; s|@PREFIX@|$prefix|g" web/nginx.conf \
+user=""
+[[ $(id -u) == 0 ]] && user="user root root;"  # nginx's own user cannot read root's home
+sed -e "s|@ROOT@|$PWD/build/web/site|; s|@PORT@|$port|; s|@PREFIX@|$prefix|g; s|@USER@|$user|" web/nginx.conf \
   >"$prefix/nginx.conf"
 echo "Delvarin Chooser is served at http://localhost:$port/  (Ctrl+C stops it)"
 exec nginx -p "$prefix" -c "$prefix/nginx.conf"

@@ -57,9 +57,14 @@ export async function startServer(root = site) {
     });
   });
   const conf = fs.readFileSync(path.join(here, "../nginx.conf"), "utf8")
-    .replaceAll("@ROOT@", root).replaceAll("@PORT@", String(port)).replaceAll("@PREFIX@", prefix);
+    .replaceAll("@ROOT@", root).replaceAll("@PORT@", String(port)).replaceAll("@PREFIX@", prefix)
+    .replaceAll("@USER@", process.getuid() === 0 ? "user root root;" : "");
   fs.writeFileSync(path.join(prefix, "nginx.conf"), conf);
   const nginx = spawn("nginx", ["-p", prefix, "-c", path.join(prefix, "nginx.conf")], { stdio: "ignore" });
+  // A test that fails before it closes the server must not keep the run alive.
+  nginx.unref();
+  const stop = () => nginx.kill();
+  process.on("exit", stop);
   for (let i = 0; i < 100; ++i) {
     const up = await new Promise((resolve) =>
       net.connect(port, "127.0.0.1").on("connect", function () { this.end(); resolve(true); })
@@ -70,6 +75,7 @@ export async function startServer(root = site) {
   return {
     address: `http://127.0.0.1:${port}/`,
     close: () => {
+      process.off("exit", stop);
       nginx.kill();
       fs.rmSync(prefix, { recursive: true, force: true });
     },
