@@ -122,6 +122,8 @@ std::string LayoutJson() {
     std::string json = "{";
     Field(json, "title");
     Quoted(json, layout::kWindowTitle);
+    Field(json, "nameCount");
+    json += std::to_string(NameTable::kNameCount);
     Field(json, "messageButton");
     Quoted(json, layout::kMessageButton);
     Field(json, "clientWidth");

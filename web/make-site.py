@@ -21,7 +21,11 @@ import shutil
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-PHONE_BREAKPOINT_PX = 600
+# The classic window wants a mouse and room; every touch screen, and any
+# screen too narrow for the window, gets the layout made for a thumb.
+NARROW_PX = 600
+CLASSIC = f"(min-width: {NARROW_PX}px) and (not (pointer: coarse))"
+TOUCH = f"(max-width: {NARROW_PX - 0.02}px), (pointer: coarse)"
 # The smallest target a pointer may have in the classic window (WCAG 2.5.8).
 MIN_TARGET_PX = 24
 
@@ -139,6 +143,7 @@ def field(*parts, cls="field"):
 # the order screen readers read and the keyboard follows, and the phone's
 # column from top to bottom.
 client = "".join([
+    '<div class="inputs">',
     field("Image1", "Label4(0)", "Label4(1)", cls="photo"),
     control("Text1", start), control("Text3", start), control("Line1", start),
     field("Label1", "Text2", "Label13"),
@@ -150,6 +155,7 @@ client = "".join([
     + field("Option1(0)", "Label3", cls="pick") + field("Option1(1)", "Label5", cls="pick") + "</div>",
     field("Label6", "Combo1"), field("Label7", "Combo2"),
     control("Label9", start), control("Command2", start),
+    "</div>",
     f'<section{attrs(class_="results", aria_labelledby="Label10")}>'
     + control("Label10", start) + control("Text5", start) + control("Image2", start) + "</section>",
     control("Label8", start),
@@ -239,9 +245,9 @@ for stale in out.iterdir():
 page_js = (web / "page.js").read_text(encoding="utf-8")
 template = (web / "index.html").read_text(encoding="utf-8")
 constants = {key: layout[key] for key in ("title", "clientWidth", "timerIntervalMs", "buttonFace",
-                                         "twipsPerPixel", "frameTwips", "events", "eventNames")}
+                                         "twipsPerPixel", "frameTwips", "events", "eventNames", "nameCount")}
 constants["rows"] = [{"id": element_id(r["name"]), "kind": r["kind"]} for r in layout["rows"]]
-constants["phoneBreakpointPx"] = PHONE_BREAKPOINT_PX
+constants["touchQuery"] = TOUCH
 (out / "page.js").write_text(page_js.replace("@CONSTANTS@", json.dumps(constants, ensure_ascii=False)),
                              encoding="utf-8")
 page = (template.replace("@TITLE@", html.escape(layout["title"]))
@@ -253,10 +259,10 @@ page = (template.replace("@TITLE@", html.escape(layout["title"]))
 shown = layout["shownCharacters"] + page + page_js
 css = (web / "page.css").read_text(encoding="utf-8")
 css = (css.replace("@FACE@", face(shown)).replace("@LIGHT_YELLOW@", layout["colours"]["lightYellow"])
-       .replace("@DARK_RED@", layout["colours"]["darkRed"]).replace("@CLASSIC_MIN@", f"{PHONE_BREAKPOINT_PX}px")
-       .replace("@PHONE_MAX@", f"{PHONE_BREAKPOINT_PX - 0.02}px"))
+       .replace("@DARK_RED@", layout["colours"]["darkRed"]).replace("@CLASSIC@", CLASSIC)
+       .replace("@TOUCH@", TOUCH))
 css = css.replace("@CLIENT_WIDTH@", px(layout["clientWidth"])).replace("@CLIENT_HEIGHT@", px(layout["clientHeight"]))
-css += f"\n@media (min-width: {PHONE_BREAKPOINT_PX}px) {{\n{classic_rules()}\n}}\n"
+css += f"\n@media {CLASSIC} {{\n{classic_rules()}\n}}\n"
 (out / "page.css").write_text(css, encoding="utf-8")
 
 module = args.module

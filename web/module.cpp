@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "read_data.h"
 #include "text.h"
 
 namespace {
@@ -122,6 +123,11 @@ EMSCRIPTEN_KEEPALIVE int delvarin_edit(int row, const char16_t* after, int after
                                               static_cast<std::size_t>(cursor));
     answer = std::move(edit.text);
     return static_cast<int>(edit.cursor);
+}
+// A catalogue name, left in the answer; returns its length.
+EMSCRIPTEN_KEEPALIVE int delvarin_name(int index) {
+    answer = SharedNameData().names.name(index);
+    return static_cast<int>(answer.size());
 }
 EMSCRIPTEN_KEEPALIVE const char16_t* delvarin_answer() {
     return answer.data();

@@ -66,15 +66,28 @@ if (location.protocol !== "file:") {
   const [Form1, Combo1, Combo2, Check1, Command2, Text2, Text5, Text6] =
     ["Form1", "Combo1", "Combo2", "Check1", "Command2", "Text2", "Text5", "Text6"].map($);
   const results = Text5.closest("section");
-  const phone = matchMedia(`(max-width: ${L.phoneBreakpointPx - 0.02}px)`);
+  const touch = matchMedia(L.touchQuery);
   const widths = [];
   const page = (window.delvarinPage = { widths, lists: 0, listMs: 0, floorMs: 0 });
 
   // The list as the result box holds it, the catalogue index of each line,
   // and the starred indices.
   let list = null;
+  // Stars are the parent's: they outlive every new request.
   let stars = new Set();
-  let pendingStars = null;
+  // A request read from the address replaces the history entry it came in;
+  // one the parent makes adds an entry, so Back brings the last one again.
+  let fromAddress = false;
+
+  // On a touch screen the prefix's check box is a switch worked as its
+  // caption is; the classic window keeps it as the form sets it.
+  let check1On = !Check1.disabled;
+  const switchable = () => (Check1.disabled = !check1On && !touch.matches);
+  switchable();
+  touch.addEventListener("change", switchable);
+  Check1.addEventListener("click", () => {
+    if (touch.matches && !check1On) report("Label2", "Click");
+  });
 
   // Each row of the form's table is an element; a message is on no row.
   const element = (row) => $(L.rows[row].id);
@@ -105,6 +118,11 @@ if (location.protocol !== "file:") {
     showBackColour: (row, colour) => element(row).classList.toggle("off", colour === L.buttonFace),
     showEnabled: (row, on) => {
       const el = element(row);
+      if (el === Check1) {
+        check1On = on;
+        switchable();
+        return;
+      }
       if (el !== Text5) {
         el.disabled = !on;
         return;
@@ -130,7 +148,7 @@ if (location.protocol !== "file:") {
       windowBox.style.setProperty("--outer", twips / L.twipsPerPixel + "px");
       windowBox.dataset.wide = String(twips >= FullWidth);
       // On a phone the widening uncovers the result section below the inputs.
-      if (widening && phone.matches) results.scrollIntoView({ block: "start" });
+      if (widening && touch.matches) results.scrollIntoView({ block: "start" });
     },
     showPointer: (row, busy) => Form1.classList.toggle("busy", busy !== 0),
     runTimer: (row, on) => {
@@ -153,10 +171,6 @@ if (location.protocol !== "file:") {
   // the window's, line ends and all.
   const startList = (text) => {
     const indices = lineIndices();
-    // Stars stay on the names the new list still holds.
-    const wanted = pendingStars ?? stars;
-    stars = new Set(indices.filter((n) => wanted.has(n)));
-    pendingStars = null;
     const box = document.createElement("div");
     Object.assign(box, { id: "Text5List", tabIndex: -1 });
     box.setAttribute("role", "listbox");
@@ -207,7 +221,8 @@ if (location.protocol !== "file:") {
     page.listMs = performance.now() - started;
     windowBox.dataset.listed = "true";
     showShortlist();
-    writeAddress();
+    writeAddress(fromAddress ? "replace" : "push");
+    fromAddress = false;
     page.lists += 1;
   };
 
@@ -240,30 +255,53 @@ if (location.protocol !== "file:") {
     else stars.add(n);
     list.rows[k].setAttribute("aria-checked", String(stars.has(n)));
     showShortlist();
-    writeAddress();
+    writeAddress("replace");
   };
-  // The starred names together, in the list's order, which is the catalogue's.
+  const unstar = (n) => {
+    stars.delete(n);
+    const k = list.indices.indexOf(n);
+    if (k >= 0) list.rows[k].setAttribute("aria-checked", "false");
+    showShortlist();
+    writeAddress("replace");
+  };
+  // A catalogue name by its index, for a star the list on screen lacks.
+  const nameOf = (n) => {
+    const length = M._delvarin_name(n);
+    const at = M._delvarin_answer() >> 1;
+    return String.fromCharCode.apply(null, M.HEAPU16.subarray(at, at + length));
+  };
+  // Every starred name in catalogue order: as the list shows it, or by its
+  // name alone, marked as not in this list.
   const showShortlist = () => {
-    const items = [];
-    list.rows.forEach((row, k) => {
-      if (!stars.has(list.indices[k])) return;
+    const items = [...stars].sort((x, y) => x - y).map((n) => {
+      const k = list ? list.indices.indexOf(n) : -1;
       const item = document.createElement("li");
       const button = document.createElement("button");
       button.type = "button";
-      button.textContent = row.textContent;
       button.setAttribute("aria-pressed", "true");
-      button.addEventListener("click", () => toggleStar(k));
+      button.addEventListener("click", () => unstar(n));
+      if (k >= 0) {
+        button.textContent = list.rows[k].textContent;
+      } else {
+        const note = Object.assign(document.createElement("span"), { className: "absent", textContent: "در اين فهرست نيست" });
+        button.append(nameOf(n), " ", note);
+        item.className = "absent";
+      }
       item.append(button);
-      items.push(item);
+      return item;
     });
     $("Shortlist").replaceChildren(...items);
+    const count = `${$("ShortlistTitle").textContent}: ${stars.size}`;
+    if ($("ToShortlist").textContent !== count) $("ToShortlist").textContent = count;
   };
 
   // The address carries the request and the stars, as the list command's
-  // options name them; it changes in place, adding nothing to the history.
+  // options name them: a new entry for each request the parent makes, the
+  // same entry for a star.
   const requestKeys = ["mother", "gender", "delete-letters", "use-prefix", "prefix", "group",
                        "planet", "stars"];
-  const writeAddress = () => {
+  let written = location.hash;
+  const writeAddress = (how) => {
     const a = new URLSearchParams();
     a.set("mother", Text2.value);
     const [boy, girl, deleting] = ["Option2_0", "Option2_1", "Option1_0"].map((id) => $(id).checked);
@@ -276,30 +314,42 @@ if (location.protocol !== "file:") {
     a.set("group", String(Combo1.selectedIndex));
     if (Combo2.selectedIndex >= 0) a.set("planet", Combo2.options[Combo2.selectedIndex].text);
     if (stars.size) a.set("stars", [...stars].sort((x, y) => x - y).join("."));
-    history.replaceState(null, "", "#" + a.toString());
+    written = "#" + a.toString();
+    if (written === location.hash) return;
+    if (how === "push") history.pushState(null, "", written);
+    else history.replaceState(null, "", written);
   };
   // An address is read as typing and clicking would give it: texts through
   // the boxes' rule, choices that are none of the choices dropped; then the
   // button is pressed, and whatever is missing is refused as usual.
   const readAddress = () => {
+    written = location.hash;
     const a = new URLSearchParams(location.hash.slice(1));
     if (!requestKeys.some((key) => a.has(key))) return;
-    if (a.has("mother")) typeInto(Text2, a.get("mother"));
+    typeInto(Text2, a.get("mother") ?? "");
     const gender = ["boy", "girl"].indexOf(a.get("gender"));
     if (gender >= 0) report(["Label11", "Label12"][gender], "Click");
     report(a.get("delete-letters") === "1" ? "Label3" : "Label5", "Click");
-    if (a.get("use-prefix") === "1") {
-      report("Label2", "Click");
-      if (a.has("prefix")) typeInto(Text6, a.get("prefix"));
-    }
+    // The prefix switch is a switch: clicked only where it differs.
+    if ((a.get("use-prefix") === "1") !== Check1.checked) report("Label2", "Click");
+    if (Check1.checked && a.has("prefix")) typeInto(Text6, a.get("prefix"));
     const group = ["0", "1", "2", "3"].indexOf(a.get("group"));
     if (group >= 0) report("Combo1", "Click", group);
     const planet = Array.from(Combo2.options, (o) => o.text).indexOf(a.get("planet"));
     if (planet >= 0) report("Combo2", "Click", planet);
-    pendingStars = new Set(
-      (a.get("stars") ?? "").split(".").filter((s) => /^[0-9]{1,4}$/.test(s)).map(Number));
+    stars = new Set((a.get("stars") ?? "").split(".").filter((s) => /^[0-9]{1,4}$/.test(s)).map(Number)
+      .filter((n) => n >= 1 && n <= L.nameCount));
+    if (list) showShortlist();
+    fromAddress = true;
     report("Command2", "Click");
   };
+  // Another address in the same tab, Back and Forward: each shows its own
+  // request and stars.
+  const followAddress = () => {
+    if (location.hash !== written) readAddress();
+  };
+  addEventListener("hashchange", followAddress);
+  addEventListener("popstate", followAddress);
 
   const status = $("Status");
   // Copies exactly `text`, whatever its line ends.
@@ -335,6 +385,15 @@ if (location.protocol !== "file:") {
     status.textContent = "پيوند در حافظه رونوشت شد";
   });
 
+
+  $("ToShortlist").addEventListener("click", () => $("ShortlistTitle").scrollIntoView({ block: "start" }));
+
+  // A new version took over while the page was open: say so, and offer it.
+  // The address keeps the request, so a reload loses nothing.
+  const update = $("Update");
+  $("Reload").addEventListener("click", () => location.reload());
+  if (location.protocol !== "file:" && navigator.serviceWorker?.controller)
+    navigator.serviceWorker.addEventListener("controllerchange", () => (update.hidden = false));
 
   // What a name box keeps: the form's rule, applied to every edit; the form
   // hears of the kept text. While an input method composes, the value

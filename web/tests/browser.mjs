@@ -20,6 +20,9 @@ export const fromDisk = pathToFileURL(path.join(site, "index.html")).href;
 
 // Phones held upright, and a desktop.
 export const phones = [320, 360, 412].map((width) => ({ width, height: 740, isMobile: true, hasTouch: true }));
+// Phones sideways and tablets both ways: touch screens too, whatever their width.
+export const touchScreens = [...phones, ...[[740, 360], [915, 412], [768, 1024], [1280, 800]]
+  .map(([width, height]) => ({ width, height, isMobile: true, hasTouch: true }))];
 export const desktop = { width: 1280, height: 800 };
 
 export async function openBrowser() {
@@ -32,9 +35,11 @@ export async function openBrowser() {
   });
 }
 
-// Opens `address` (from disk unless given) and waits until the page is ready.
-export async function openPage(browser, viewport = desktop, address = fromDisk) {
+// Opens `address` (from disk unless given), at night if `dark`, and waits
+// until the page is ready.
+export async function openPage(browser, viewport = desktop, address = fromDisk, dark = false) {
   const page = await browser.newPage();
+  if (dark) await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
   await page.setViewport(viewport);
   const errors = [];
   page.on("pageerror", (e) => errors.push(e.message));

@@ -12,7 +12,7 @@ import { createRequire } from "node:module";
 import lighthouse from "lighthouse";
 import desktopConfig from "lighthouse/core/config/desktop-config.js";
 import {
-  desktop, dialogAfter, openBrowser, openPage, phones, request, site, startServer, typeInto,
+  desktop, dialogAfter, openBrowser, openPage, phones, request, site, startServer, text, typeInto,
   windowText,
 } from "./browser.mjs";
 
@@ -23,7 +23,7 @@ before(async () => (browser = await openBrowser()));
 after(() => browser.close());
 
 describe("the served site", () => {
-  it("works offline after one visit, and a new build replaces the old cache", async () => {
+  it("works offline after one visit; a new build replaces the old cache and the open page offers it", async () => {
     // A copy, so that a second build can stand in its place.
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), "delvarin-site-"));
     fs.cpSync(site, copy, { recursive: true });
@@ -49,8 +49,17 @@ describe("the served site", () => {
     fs.writeFileSync(sw, fs.readFileSync(sw, "utf8").replace(/delvarin-[0-9a-f]+/, "delvarin-rebuilt"));
     await page.close();
     page = await openPage(context, phones[1], server.address);
+    await typeInto(page, "Text2", "مريم");
+    await page.click("#Label11");
+    const before = await request(page);
     await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
     await page.waitForFunction(async () => (await caches.keys()).join() === "delvarin-rebuilt", { timeout: 10000 });
+    // The open page says so and offers the new version, request and all.
+    await page.waitForSelector("#Update:not([hidden])");
+    assert.equal(await page.$eval("#Reload", (b) => b.textContent), "بارگذاري دوباره");
+    await Promise.all([page.waitForNavigation(), page.click("#Reload")]);
+    await page.waitForFunction(() => window.delvarinPage?.lists === 1);
+    assert.equal(await text(page, "Text5"), before);
     await context.close();
     server.close();
     fs.rmSync(copy, { recursive: true, force: true });
@@ -88,10 +97,11 @@ describe("accessibility", () => {
       }))
       .filter((v) => v.nodes.length);
   };
-  for (const viewport of [desktop, phones[1]]) {
+  for (const [viewport, dark] of [[desktop, false], [phones[1], false], [phones[1], true]]) {
     const classic = !viewport.isMobile;
-    it(`finds no fault in the ${classic ? "classic" : "phone"} layout: open, listed, and with a message`, async () => {
-      const page = await openPage(browser, viewport);
+    const name = classic ? "classic" : dark ? "touch layout at night" : "touch";
+    it(`finds no fault in the ${name} layout: open, listed, and with a message`, async () => {
+      const page = await openPage(browser, viewport, undefined, dark);
       await page.setBypassCSP(true);
       assert.deepEqual(await faults(page, classic), []);
       await typeInto(page, "Text2", "مريم");
