@@ -32,15 +32,24 @@ await context.close();
 
 const port = Number(new URL(browser.wsEndpoint()).port);
 const lighthouseRows = [];
-for (const [name, layout, config] of [["mobile", "phone", undefined], ["desktop", "classic", desktopConfig]]) {
-  const { lhr } = await lighthouse(server.address, { port, logLevel: "error" }, config);
+// Three runs each, the median beside the goal (95, and under 200 ms blocked).
+for (const [name, layout, config] of [["mobile", "touch", undefined], ["desktop", "classic", desktopConfig]]) {
+  const scores = [];
+  const blocked = [];
+  let lhr;
+  for (let i = 0; i < 3; ++i) {
+    ({ lhr } = await lighthouse(server.address, { port, logLevel: "error" }, config));
+    scores.push(Math.round(lhr.categories.performance.score * 100));
+    blocked.push(Math.round(lhr.audits["total-blocking-time"].numericValue));
+  }
   const score = (id) => Math.round(lhr.categories[id].score * 100);
   const audit = (id) => lhr.audits[id].displayValue;
   lighthouseRows.push(
-    `  ${name.padEnd(8)}(${layout} layout)  performance ${score("performance")}, accessibility ` +
-    `${score("accessibility")}, best practices ${score("best-practices")}, SEO ${score("seo")}\n` +
-    `      first contentful paint ${audit("first-contentful-paint")}, largest ${audit("largest-contentful-paint")},` +
-    ` total blocking ${audit("total-blocking-time")}, layout shift ${audit("cumulative-layout-shift")}`);
+    `  ${name.padEnd(8)}(${layout} layout)  performance ${scores.join(" / ")} (median ${median([...scores])}, goal 95),` +
+    ` total blocking ${blocked.join(" / ")} ms (median ${median([...blocked])}, goal under 200)\n` +
+    `      last run: accessibility ${score("accessibility")}, best practices ${score("best-practices")}, SEO ${score("seo")};` +
+    ` first contentful paint ${audit("first-contentful-paint")}, largest ${audit("largest-contentful-paint")},` +
+    ` layout shift ${audit("cumulative-layout-shift")}`);
 }
 
 const loads = { disk: [], served: [] };

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -33,7 +34,8 @@ QList<QWidget*> SpokenChildren(const QWidget* widget) {
 class Container : public QAccessibleWidget {
 public:
     explicit Container(QWidget* w)
-        : QAccessibleWidget(w, w->isWindow() ? QAccessible::Window : QAccessible::Client) {}
+        : Container(w, w->isWindow() ? QAccessible::Window : QAccessible::Client) {}
+    Container(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
     int childCount() const override { return static_cast<int>(SpokenChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override {
         const QList<QWidget*> children = SpokenChildren(widget());
@@ -131,6 +133,9 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // A window, and the area its controls stand in, leave out what is only
     // drawn; the marks are read when asked, so they may come later.
     if (auto* form = qobject_cast<Form*>(object)) return new Container(form);
+    // A message, without the empty place of an icon it does not show.
+    if (auto* box = qobject_cast<QMessageBox*>(object))
+        return new Container(box, QAccessible::AlertMessage);
     if (auto* form = qobject_cast<Form*>(object->parent()); form && form->client() == object)
         return new Container(form->client());
     return nullptr;

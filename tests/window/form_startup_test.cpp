@@ -150,17 +150,27 @@ TEST_F(FormLayout, CommandCaptionReadsRightToLeft) {
 
 TEST_F(FormLayout, RealMessageBoxesShowTheirWholeTitleInThePersianFace) {
     widgets::SetMessageBoxShower({});
-    QString family;
+    QString family, button;
     int width = 0;
+    bool iconHeard = true;
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         family = QFontInfo(box->font()).family();
         width = box->width();
+        button = box->findChild<QPushButton*>()->text();
+        // The empty place of the icon is no part of what a screen reader reads.
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(box);
+        iconHeard = false;
+        for (int i = 0; i < tree->childCount(); ++i)
+            if (tree->child(i)->object()->objectName() == "qt_msgboxex_icon_label")
+                iconHeard = true;
         box->close();
     });
     widgets::MsgBox(window.get(), u"سلام");  // a text much shorter than the title
     EXPECT_EQ(family, "IranSansZ");
+    EXPECT_EQ(button, widgets::ToQString(layout::kMessageButton));
+    EXPECT_FALSE(iconHeard);
     const int title = QFontMetrics(QApplication::font()).horizontalAdvance("Delvarin Chooser");
     EXPECT_GT(width, title + 60);
 }
