@@ -62,6 +62,33 @@ void AppendIndices(std::u16string_view listText, std::vector<int>& indices) {
     }
 }
 
+// Joins ascending lists of distinct indices into one ascending list, as
+// SortIndexList would order them.
+void JoinSorted(std::vector<int>& indices) {
+    std::vector<bool> present(static_cast<std::size_t>(NameTable::kLastSlot) + 1);
+    for (int n : indices) present[static_cast<std::size_t>(n)] = true;
+    std::size_t k = 0;
+    for (std::size_t n = 0; n < present.size(); ++n)
+        if (present[n]) indices[k++] = static_cast<int>(n);
+}
+
+// " (", ")" and CR LF around each line's value, and the list's last line.
+constexpr std::size_t kLineFrame = 5;
+constexpr std::u16string_view kEnd = u"- - -";
+
+std::size_t DigitCount(std::int64_t value) {
+    std::size_t digits = 1;
+    for (; value >= 10; value /= 10) ++digits;
+    return digits;
+}
+
+char16_t* WriteDecimal(std::int64_t value, char16_t* out) {
+    const std::size_t digits = DigitCount(value);
+    for (std::size_t i = digits; i > 0; --i, value /= 10)
+        out[i - 1] = static_cast<char16_t>(u'0' + value % 10);
+    return out + digits;
+}
+
 std::u16string_view TrimSpaces(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) return {};
@@ -123,7 +150,7 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
         const int r = (t - s + kSigns) % kSigns;
         AppendIndices(data.signLists.list(set, r), indexList);
     }
-    if (remainders.size() > 1) SortIndexList(indexList);
+    if (remainders.size() > 1) JoinSorted(indexList);
 
     std::u16string shownPrefix;
     if (request.prefixInUse) {
@@ -134,18 +161,31 @@ NameList MakeNameList(const NameData& data, const NameListRequest& request) {
     // prefix's plus the name's.
     const std::int64_t prefixValue = AbjadSum(shownPrefix, convert);
 
+    // Measured first, then written in place: appending piece by piece cost
+    // more than making the values.
+    std::vector<std::int64_t> values(indexList.size());
+    std::size_t size = kEnd.size();
+    for (std::size_t k = 0; k < indexList.size(); ++k) {
+        const std::u16string_view name = data.names.name(indexList[k]);
+        values[k] = prefixValue + AbjadSum(name, convert);
+        size += shownPrefix.size() + name.size() + kLineFrame + DigitCount(values[k]);
+    }
     NameList list{NameListStatus::Made, {}, static_cast<int>(indexList.size()), {}};
     std::u16string& text = list.text;
-    text.reserve(indexList.size() * (shownPrefix.size() + 22) + 5);
-    for (int n : indexList) {
-        const std::u16string_view name = data.names.name(n);
-        text += shownPrefix;
-        text += name;
-        text += u" (";
-        AppendDecimal(text, prefixValue + AbjadSum(name, convert));
-        text += u")\r\n";
+    text.resize(size);
+    char16_t* out = text.data();
+    for (std::size_t k = 0; k < indexList.size(); ++k) {
+        out = std::copy(shownPrefix.begin(), shownPrefix.end(), out);
+        const std::u16string_view name = data.names.name(indexList[k]);
+        out = std::copy(name.begin(), name.end(), out);
+        *out++ = u' ';
+        *out++ = u'(';
+        out = WriteDecimal(values[k], out);
+        *out++ = u')';
+        *out++ = u'\r';
+        *out++ = u'\n';
     }
-    text += u"- - -";
+    std::copy(kEnd.begin(), kEnd.end(), out);
     list.indices = std::move(indexList);
     return list;
 }
