@@ -62,8 +62,8 @@ void AppendIndices(std::u16string_view listText, std::vector<int>& indices) {
     }
 }
 
-// Joins ascending lists of distinct indices into one ascending list, as
-// SortIndexList would order them.
+// Sorts the joined sign lists: each is ascending and no index is in two of
+// them, so one pass over the catalogue's slots puts them in order.
 void JoinSorted(std::vector<int>& indices) {
     std::vector<bool> present(static_cast<std::size_t>(NameTable::kLastSlot) + 1);
     for (int n : indices) present[static_cast<std::size_t>(n)] = true;
@@ -105,32 +105,6 @@ std::u16string_view NameListMessage(NameListStatus status) {
             return kPlanetNotFound;
     }
     return {};
-}
-
-void SortIndexList(std::vector<int>& indexList) {
-    auto key = [](int index) {
-        return static_cast<std::int16_t>(index);
-    };
-    auto less = [&](int a, int b) {
-        return key(a) < key(b);
-    };
-    // Merge neighbouring ascending runs until one run is left; inplace_merge
-    // is stable, as an exchange sort would be.
-    const auto begin = indexList.begin();
-    const auto end = indexList.end();
-    for (;;) {
-        bool merged = false;
-        auto runStart = begin;
-        while (runStart != end) {
-            auto mid = std::is_sorted_until(runStart, end, less);
-            if (mid == end) break;
-            auto runEnd = std::is_sorted_until(mid, end, less);
-            std::inplace_merge(runStart, mid, runEnd, less);
-            merged = true;
-            runStart = runEnd;
-        }
-        if (!merged) return;
-    }
 }
 
 NameList MakeNameList(const NameData& data, const NameListRequest& request) {

@@ -43,9 +43,4 @@ struct NameList {
 // modulo 12, on the sign of one chosen planet, in catalogue order.
 NameList MakeNameList(const NameData& data, const NameListRequest& request);
 
-// Sorts catalogue indices ascending by their 16-bit value; equal elements keep
-// their order. The joined sign lists are each ascending already, so the runs
-// are merged.
-void SortIndexList(std::vector<int>& indexList);
-
 }  // namespace delvarin

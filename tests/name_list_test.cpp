@@ -267,21 +267,5 @@ TEST(NameListProperties, AgreesWithABruteForceOracleOnGeneratedInputs) {
     }
 }
 
-TEST(SortIndexList, MergesAscendingRunsStably) {
-    const std::vector<std::vector<int>> cases{{},
-                                              {7},
-                                              {1, 2, 3},
-                                              {3, 9, 40, 1, 2, 50},
-                                              {5, 6, 1, 2, 3, 4, 7, 0, 8, 9, 10, 11},
-                                              {6174, 6000, 100, 99, 3, 1},
-                                              {4, 4, 1, 4, 2, 2}};
-    for (std::vector<int> list : cases) {
-        std::vector<int> expected = list;
-        std::stable_sort(expected.begin(), expected.end());
-        SortIndexList(list);
-        EXPECT_EQ(list, expected);
-    }
-}
-
 }  // namespace
 }  // namespace delvarin
