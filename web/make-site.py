@@ -294,9 +294,13 @@ manifest = {
 # What a visit needs, kept by the service worker; a new build, a new cache.
 offline = ["./", "page.css", "page.js", "engine.js", "engine.wasm", "photo.webp", "question.webp",
            "icon-48.png", "manifest.webmanifest"]
-version = hashlib.sha256()
+# The version is every file's content (page.js still holding its placeholder)
+# and the worker's own; page.js and the worker then both carry it.
+sw = (web / "sw.js").read_text(encoding="utf-8").replace("@FILES@", json.dumps(offline))
+digest = hashlib.sha256(sw.encode())
 for name in sorted(p.name for p in out.iterdir()):
-    version.update(name.encode() + (out / name).read_bytes())
-sw = (web / "sw.js").read_text(encoding="utf-8")
-sw = sw.replace("@VERSION@", version.hexdigest()[:16]).replace("@FILES@", json.dumps(offline))
-(out / "sw.js").write_text(sw, encoding="utf-8")
+    digest.update(name.encode() + (out / name).read_bytes())
+version = digest.hexdigest()[:16]
+(out / "sw.js").write_text(sw.replace("@VERSION@", version), encoding="utf-8")
+(out / "page.js").write_text((out / "page.js").read_text(encoding="utf-8").replace("@VERSION@", version),
+                             encoding="utf-8")

@@ -388,12 +388,20 @@ if (location.protocol !== "file:") {
 
   $("ToShortlist").addEventListener("click", () => $("ShortlistTitle").scrollIntoView({ block: "start" }));
 
-  // A new version took over while the page was open: say so, and offer it.
-  // The address keeps the request, so a reload loses nothing.
+  // Another version is kept beside the one open, or instead of it (it may
+  // have come while the page loaded): say so, and offer it. The address keeps the request, so a
+  // reload loses nothing.
   const update = $("Update");
   $("Reload").addEventListener("click", () => location.reload());
-  if (location.protocol !== "file:" && navigator.serviceWorker?.controller)
-    navigator.serviceWorker.addEventListener("controllerchange", () => (update.hidden = false));
+  const version = "@VERSION@";
+  const checkVersion = async () => {
+    const kept = (await caches.keys()).filter((name) => name.startsWith("delvarin-"));
+    if (kept.some((name) => name !== "delvarin-" + version)) update.hidden = false;
+  };
+  if (location.protocol !== "file:" && "serviceWorker" in navigator) {
+    navigator.serviceWorker.addEventListener("controllerchange", checkVersion);
+    navigator.serviceWorker.ready.then(checkVersion);
+  }
 
   // What a name box keeps: the form's rule, applied to every edit; the form
   // hears of the kept text. While an input method composes, the value

@@ -8,8 +8,11 @@
 const CACHE = "delvarin-@VERSION@";
 const FILES = @FILES@;
 
+// The new version takes over as soon as its files are kept: asked at once,
+// as a skip asked only once the files were in was now and then lost.
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  self.skipWaiting();
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
 });
 
 self.addEventListener("activate", (event) => {
@@ -23,8 +26,8 @@ self.addEventListener("fetch", (event) => {
   const request = event.request;
   if (request.method !== "GET" || new URL(request.url).origin !== location.origin) return;
   const kept = request.mode === "navigate" ? "./" : request;
+  // Matched without opening the cache: an old worker still answering must
+  // not make its deleted cache again.
   event.respondWith(
-    caches.open(CACHE)
-      .then((cache) => cache.match(kept, { ignoreSearch: true }))
-      .then((answer) => answer || fetch(request)));
+    caches.match(kept, { ignoreSearch: true, cacheName: CACHE }).then((answer) => answer || fetch(request)));
 });
