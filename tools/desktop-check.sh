@@ -70,12 +70,18 @@ start_x() {
 }
 stop_x() {
   kill ${wm_pid:-} "$xvfb_pid" ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true
+  # A manager that will not end (fluxbox, now and then) is ended by force.
+  local pid
+  for pid in ${wm_pid:-} "$xvfb_pid"; do
+    for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  done
   wait ${wm_pid:-} "$xvfb_pid" 2>/dev/null || true
   unset DBUS_SESSION_BUS_PID
 }
 
 window_of() {  # the client window with exactly this title
-  xdotool search --sync --limit 1 --name "^$1\$" 2>/dev/null | head -n 1
+  timeout 60 xdotool search --sync --limit 1 --name "^$1\$" 2>/dev/null | head -n 1
 }
 client_width() { xwininfo -id "$1" | awk '/^ *Width:/ { print $2 }'; }
 frame_extents() {  # left right top bottom of _NET_FRAME_EXTENTS
