@@ -5,7 +5,6 @@
 // says (twips, 32-bit colour values, texts as UTF-16) and signals what the
 // user did. The rules of each control are the form's (form/controls.h).
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

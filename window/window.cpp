@@ -11,7 +11,6 @@
 #include <QValidator>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -20,7 +19,6 @@
 #include "accessibility.h"
 #include "code_page.h"
 #include "events.h"
-#include "planets.h"
 #include "platform.h"
 #include "text.h"
 
