@@ -76,9 +76,13 @@ private:
     void createWindow(HINSTANCE instance);
     void createControls(HINSTANCE instance);
     HWND createControl(HINSTANCE instance, std::size_t row);
+    void setUpBox(std::size_t row, std::u16string_view text);
+    void renewResultBox();
     void applyLayout();
+    void placeControl(std::size_t row);
     void applyFonts();
     void applyBoxLook(std::size_t row);
+    void applyRightToLeft(HWND box);
     void loadPictures(HINSTANCE instance);
 
     void paint(HDC dc, const RECT& dirty);
@@ -95,6 +99,7 @@ private:
     // The result box's text as the form wrote it, set at once where the box
     // was left behind.
     void flushResult();
+    std::size_t linesInView() const;
     void moveFocus(bool forward);
     bool takesFocus(std::size_t row) const;
     std::size_t rowOf(HWND control) const;
