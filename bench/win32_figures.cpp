@@ -47,7 +47,9 @@ int List(int runs) {
     delvarin::win32::Window window(GetModuleHandleW(nullptr));
     window.Load();
     window.Show(SW_SHOWNORMAL);
-    auto control = [&](const char* name) { return window.control(RowIndexOf(name)); };
+    auto control = [&](const char* name) {
+        return window.control(RowIndexOf(name));
+    };
     // A daughter of "مريم", all six planets.
     for (wchar_t c : std::wstring(L"\u0645\u0631\u064A\u0645"))
         SendMessageW(control("Text2"), WM_CHAR, c, 1);
@@ -88,9 +90,11 @@ int List(int runs) {
     }
     const auto lines = std::count(list.begin(), list.end(), L'\n');
     const double tick = Median(ticks), floor = Median(floors);
-    std::printf("tick to the %lld-line list %.1f ms   floor, the same text set at once, right to left: %.1f ms"
-                "   ratio %.2f\n",
-                static_cast<long long>(lines), tick, floor, tick / floor);
+    std::printf(
+        "tick to the %lld-line list %.1f ms   floor, the same text set at once, right to left: "
+        "%.1f ms"
+        "   ratio %.2f\n",
+        static_cast<long long>(lines), tick, floor, tick / floor);
     return lines == 1719 ? 0 : 1;
 }
 

@@ -20,7 +20,8 @@ for extra in "$@"; do
     --run) run_only=1 ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(openbox icewm fluxbox i3-wm wmctrl weston xclip x11-xkb-utils dbus-x11 at-spi2-core python3-pyatspi) ;;
-    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales wixl msitools
+                          openbox x11-xkb-utils) ;;
     --package) packages+=(lintian appstream desktop-file-utils) ;;
     --web) packages+=(emscripten chromium nodejs npm ca-certificates nginx-light python3-fonttools
                       python3-brotli) ;;

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-builds the Windows engine, form, tests and list command with
-# mingw-w64 and runs them under wine: the engine's and the form's tests pass,
-# the code page comes from GetACP(), and delvarin-list writes byte for byte
-# what the Linux build writes.
+# Cross-builds the Windows program, its installer, the tests and the list
+# command with mingw-w64 and runs them under wine: the engine's and the
+# form's tests pass, the code page comes from GetACP(), delvarin-list writes
+# byte for byte what the Linux build writes; the program is one file of
+# Windows' own imports, keeps the contract, lists what delvarin-list lists
+# when typed into on a Persian keyboard, warns under an English locale only,
+# and its installer installs, upgrades and removes it.
 # Usage: tools/windows-check.sh [LINUX_BUILD_DIR]   (default build/ci)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -74,4 +77,119 @@ for r in "${requests[@]}"; do
     failed=1
   fi
 done
+
+# One file that needs nothing installed: Windows' own libraries alone.
+exe=$win/win32/delvarin-chooser.exe
+system_dlls=" advapi32.dll comctl32.dll gdi32.dll gdiplus.dll kernel32.dll msvcrt.dll shell32.dll shlwapi.dll user32.dll usp10.dll uxtheme.dll "
+foreign=""
+for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
+  [[ $system_dlls == *" $dll "* ]] || foreign+=" $dll"
+done
+check "delvarin-chooser.exe imports Windows' own libraries only" "" "$foreign"
+size=$(stat -c %s "$exe")
+if ((size <= 3 * 1024 * 1024)); then echo "ok   delvarin-chooser.exe is $((size / 1024)) KiB"; else
+  echo "FAIL delvarin-chooser.exe is $((size / 1024)) KiB, over 3 MiB"; failed=1; fi
+
+# The window on a display with a window manager, as on a desktop; wine's
+# menu builder stays off so that nothing lands in this machine's own menus.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d"
+for n in $(seq 71 99); do [[ -e /tmp/.X$n-lock ]] || break; done
+Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$n"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm $xvfb 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+
+cp tests/contract/cases.txt resources/iransansz-webfont.ttf "$win/tests/"
+(cd "$win/tests" && LANG=fa_IR.UTF-8 wine ./win32_tests.exe --gtest_brief=1) ||
+  { echo "FAIL the contract on the Windows window"; failed=1; }
+
+read_control() { wine "$win/tests/read_control.exe" "$@"; }
+wait_window() { # title: waits until a window of that title shows
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return 0
+    sleep 0.2
+  done
+  return 1
+}
+click_control() {
+  local x y w h
+  read -r x y w h < <(read_control --rect "$1" | tr -d '\r')
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+}
+start() { # program locale
+  (cd "$(dirname "$1")" && LANG=$2 exec wine "./$(basename "$1")" >/dev/null 2>&1) &
+}
+stop() {
+  xdotool search --name "^Delvarin Chooser\$" windowclose 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+}
+
+# Typed into as a person would: the Persian keyboard map, a key per letter.
+start "$exe" fa_IR.UTF-8
+if wait_window "Delvarin Chooser" >/dev/null; then
+  check "no Salam box under a Persian locale" "" "$(xdotool search --onlyvisible --name '^Salam$' 2>/dev/null)"
+  click_control Text2
+  setxkbmap -layout ir
+  xdotool key Arabic_meem Arabic_ra Farsi_yeh Arabic_meem
+  setxkbmap -layout us
+  check "the mother's name as typed, its value" 290 "$(read_control Label13)"
+  click_control Label11
+  click_control Command2
+  "$linux/list/delvarin-list" --mother مريم --boy >"$out/window.expected"
+  for _ in $(seq 100); do
+    # delvarin-list ends its output with a line feed; the box's text has none.
+    { read_control Text5; echo; } >"$out/window.listed"
+    cmp -s "$out/window.expected" "$out/window.listed" && break
+    sleep 0.3
+  done
+  if cmp -s "$out/window.expected" "$out/window.listed"; then
+    echo "ok   the window's list equals delvarin-list ($(wc -l <"$out/window.listed") lines)"
+  else
+    echo "FAIL the window's list differs from delvarin-list: $out/window.*"; failed=1
+  fi
+  import -window root "$out/window.png"
+else
+  echo "FAIL the window did not show"; failed=1
+fi
+stop
+
+start "$exe" en_US.UTF-8
+if id=$(wait_window Salam); then
+  echo "ok   the Salam box shows under an English locale"
+  import -window root "$out/salam.png"
+  xdotool windowactivate --sync "$id" key Return
+  wait_window "Delvarin Chooser" >/dev/null && echo "ok   the window opens once it is closed" ||
+    { echo "FAIL no window after the Salam box"; failed=1; }
+else
+  echo "FAIL no Salam box under an English locale"; failed=1
+fi
+stop
+
+# The installer: installed per machine, started, replaced by a newer one,
+# removed without a trace.
+msi=$(ls "$win"/delvarin-chooser-*.msi)
+newer=$out/delvarin-chooser-99.0.0.msi
+cmake -D VERSION=99.0.0 -D PROGRAM="$PWD/$exe" -D LIST="$PWD/$win/list/delvarin-list.exe" \
+  -D SOURCE_DIR="$PWD" -D OUTPUT="$PWD/$newer" -P win32/make-msi.cmake
+code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
+installed() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null |
+  grep -c "{$(code "$1" | tr -d '{}')}" || true; }
+folder="$WINEPREFIX/drive_c/Program Files/Delvarin Chooser"
+wine msiexec /i "$(winepath -w "$msi")" /qn
+check "installed into Program Files" "LICENSE.txt OFL.txt delvarin-chooser.exe delvarin-list.exe iransansz-webfont.ttf " \
+  "$(LC_ALL=C ls "$folder" | tr '\n' ' ')"
+check "a Start-menu shortcut in Persian and English" 1 \
+  "$(find "$WINEPREFIX/drive_c" -name 'انتخاب نام دلوارين - Delvarin Chooser.lnk' | wc -l)"
+start "$folder/delvarin-chooser.exe" fa_IR.UTF-8
+wait_window "Delvarin Chooser" >/dev/null && echo "ok   the installed program starts" ||
+  { echo "FAIL the installed program did not start"; failed=1; }
+stop
+wine msiexec /i "$(winepath -w "$newer")" /qn
+check "a newer package replaces the older" "0 1" "$(installed "$msi") $(installed "$newer")"
+wine msiexec /x "$(code "$newer")" /qn
+check "removed without a trace" "0 0 0" "$(installed "$newer") $(ls -A "$folder" 2>/dev/null | wc -l) \
+$(find "$WINEPREFIX/drive_c" -name '*Delvarin Chooser.lnk' | wc -l)"
 exit $failed

@@ -142,6 +142,7 @@ void Window::createControls(HINSTANCE instance) {
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!layout::kRows[row].enabled) EnableWindow(controls_[row], FALSE);
         if (IsRichEdit(row)) setUpBox(row, layout::kRows[row].text);
+        if (layout::kRows[row].kind == Kind::ResultBox) result_ = layout::kRows[row].text;
     }
 }
 
@@ -747,17 +748,29 @@ LRESULT Window::handle(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window_, message, w, l);
 }
 
-// The result box answers with the whole list, even while the form is still
-// writing it.
+// The result box answers with its text as the form wrote it, even while the
+// form is still writing: a RichEdit would drop the last line's line feed.
 LRESULT CALLBACK Window::BoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR self) {
     return reinterpret_cast<Window*>(self)->boxMessage(box, message, w, l);
 }
 
 LRESULT Window::boxMessage(HWND box, UINT message, WPARAM w, LPARAM l) {
-    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && box == controls_[form::Text5.row])
-        flushResult();
-    return DefSubclassProc(box, message, w, l);
+    if (box != controls_[form::Text5.row]) return DefSubclassProc(box, message, w, l);
+    switch (message) {
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(result_.size());
+        case WM_GETTEXT: {
+            if (w == 0) return 0;
+            const std::size_t n = std::min<std::size_t>(result_.size(), w - 1);
+            auto* to = reinterpret_cast<wchar_t*>(l);
+            std::copy_n(result_.begin(), n, to);
+            to[n] = L'\0';
+            return static_cast<LRESULT>(n);
+        }
+        default:
+            return DefSubclassProc(box, message, w, l);
+    }
 }
 
 void Window::paint(HDC dc, const RECT& dirty) {
