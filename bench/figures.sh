@@ -48,6 +48,14 @@ fi
   sed 's/^/  /'
 echo "  goal: start-up under 1.5x the empty window"
 
+# The Windows window under wine, when the windows preset has been built
+# (tools/windows-check.sh builds it).
+if [[ -x build/windows/win32/delvarin-chooser.exe ]] && command -v wine >/dev/null; then
+  echo
+  echo "Windows window (wine $(wine --version | sed 's/^wine-//'), Xvfb)"
+  bench/win32-figures.sh
+fi
+
 # The web page, when it has been built (tools/web-check.sh builds it).
 if [[ -f build/web/site/index.html && -d web/node_modules ]]; then
   echo

@@ -116,7 +116,8 @@ void RunMessageBox(HWND owner, const form::Message& message, const MessageLook& 
     // One line beside the icon, centred on it.
     const int bodyWidth = text.cx + (box.icon ? iconSize + gap : 0);
     const int bodyHeight = std::max<int>(text.cy, iconSize);
-    const int clientWidth = std::max(bodyWidth, buttonWidth + Scaled(80, dpi)) + 2 * margin;
+    // Wide enough for its title as well.
+    const int clientWidth = std::max(bodyWidth, Scaled(280, dpi)) + 2 * margin;
     const int clientHeight = margin + bodyHeight + gap + buttonHeight + margin;
     constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT outer{0, 0, clientWidth, clientHeight};

@@ -299,6 +299,9 @@ void Window::applyBoxLook(std::size_t row) {
     SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     SendMessageW(box, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     if (r.kind == Kind::ResultBox) SendMessageW(box, EM_SETTARGETDEVICE, 0, 1);  // no wrapping
+    // A little room between the text and the box's edges.
+    const int margin = MulDiv(3, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+    SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
     applyRightToLeft(box);
 }
 
