@@ -80,7 +80,7 @@ done
 
 # One file that needs nothing installed: Windows' own libraries alone.
 exe=$win/win32/delvarin-chooser.exe
-system_dlls=" advapi32.dll comctl32.dll gdi32.dll gdiplus.dll kernel32.dll msvcrt.dll shell32.dll shlwapi.dll user32.dll usp10.dll uxtheme.dll "
+system_dlls=" advapi32.dll comctl32.dll gdi32.dll gdiplus.dll kernel32.dll msvcrt.dll ole32.dll shell32.dll shlwapi.dll user32.dll usp10.dll uxtheme.dll "
 foreign=""
 for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
   [[ $system_dlls == *" $dll "* ]] || foreign+=" $dll"

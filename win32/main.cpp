@@ -8,6 +8,8 @@
 #include "window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    // COM, for the names screen readers read.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // The boxes are RichEdits: the only edit control that lays Persian out
@@ -21,5 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     delvarin::win32::Window window(instance);
     window.Load();
     window.Show(show);
-    return window.Run();
+    const int code = window.Run();
+    CoUninitialize();
+    return code;
 }

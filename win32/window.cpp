@@ -4,6 +4,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 #include <shellapi.h>
+// The accessibility GUIDs are defined here, in the one file that uses them.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -143,7 +146,26 @@ void Window::createControls(HINSTANCE instance) {
         if (!layout::kRows[row].enabled) EnableWindow(controls_[row], FALSE);
         if (IsRichEdit(row)) setUpBox(row, layout::kRows[row].text);
         if (layout::kRows[row].kind == Kind::ResultBox) result_ = layout::kRows[row].text;
+        nameControl(row);
     }
+}
+
+// What a screen reader calls a control: the caption that names it, or a
+// name of its own. Controls without a caption of their own have no window
+// text to be read, so the name is annotated on them.
+void Window::nameControl(std::size_t row) {
+    const layout::ControlRow& r = layout::kRows[row];
+    std::u16string name(r.spokenName);
+    if (name.empty() && !r.labelledBy.empty())
+        name = layout::kRows[layout::RowIndexOf(r.labelledBy)].text;
+    if (name.empty() || !controls_[row]) return;
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+        return;
+    services->SetHwndPropStr(controls_[row], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             PROPID_ACC_NAME, Wide(name));
+    services->Release();
 }
 
 // Plain text, no undo: the boxes hold names, and a RichEdit keeping either
@@ -171,6 +193,7 @@ void Window::renewResultBox() {
     SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[row].get()), FALSE);
     EnableWindow(controls_[row], IsWindowEnabled(old));
     setUpBox(row, u"");
+    nameControl(row);
     if (focused) SetFocus(controls_[row]);
     DestroyWindow(old);
 }

@@ -77,6 +77,7 @@ private:
     void createControls(HINSTANCE instance);
     HWND createControl(HINSTANCE instance, std::size_t row);
     void setUpBox(std::size_t row, std::u16string_view text);
+    void nameControl(std::size_t row);
     void renewResultBox();
     void applyLayout();
     void placeControl(std::size_t row);

@@ -36,8 +36,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXT, text.size(),
-                                                      reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                           nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
