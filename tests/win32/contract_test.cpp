@@ -176,7 +176,6 @@ public:
         return first.x >= inside.left && first.x <= inside.right;
     }
 
-private:
     RecordingWindow window_;
 };
 
@@ -188,6 +187,43 @@ TEST_P(Contract, OnTheWindowsWindow) {
 }
 INSTANTIATE_TEST_SUITE_P(Cases, Contract, testing::ValuesIn(contract::ReadCases()),
                          contract::TestName);
+
+// Tab is the Windows window's own: it walks the form's order, skips what is
+// switched off or hidden by the narrowed window, and leaves the result box.
+TEST(Keys, TabFollowsTheFormsOrderAndLeavesTheResultBox) {
+    Win32Driver d;
+    auto tabs = [&](int n, bool back = false) {
+        std::vector<std::string> visited;
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = back ? 0x80 : 0;
+        SetKeyboardState(keys);
+        for (int i = 0; i < n; ++i) {
+            d.post(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+            visited.push_back(d.Focus());
+        }
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return visited;
+    };
+    const std::vector<std::string> narrow{"Option2(0)", "Option2(1)", "Option1(0)",
+                                          "Option1(1)", "Combo1",     "Combo2",
+                                          "Command2",   "Label8",     "Text2"};
+    EXPECT_EQ(tabs(9), narrow);
+    d.Type("Text2", "مريم");
+    d.Click("Label11");
+    d.Click("Command2");
+    d.Tick();
+    const std::vector<std::string> wide{"Option2(0)", "Option2(1)", "Option1(0)", "Option1(1)",
+                                        "Combo1",     "Combo2",     "Command2",   "Text5",
+                                        "Image2",     "Label8",     "Text2"};
+    SetFocus(d.W("Text2"));
+    EXPECT_EQ(tabs(11), wide);
+    SetFocus(d.W("Text5"));
+    EXPECT_EQ(tabs(1), std::vector<std::string>{"Image2"});
+    SetFocus(d.W("Text5"));
+    EXPECT_EQ(tabs(1, true), std::vector<std::string>{"Command2"});
+}
 
 }  // namespace
 }  // namespace delvarin
