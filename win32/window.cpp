@@ -39,6 +39,19 @@ const wchar_t* FaceOf(layout::Face face) {
     return L"";
 }
 
+// The prefix switch's key as Alt shows it over its caption: "Alt+P".
+std::u16string KeyTipText() {
+    for (const form::EventRow& e : form::kEvents)
+        if (e.event == form::Event::Shortcut) return u"Alt+" + std::u16string(1, e.key);
+    return {};
+}
+
+std::size_t KeyTipRow() {
+    for (const form::EventRow& e : form::kEvents)
+        if (e.event == form::Event::Shortcut) return e.row;
+    return form::kNoRow;
+}
+
 bool IsLink(std::size_t row) {
     return layout::kRows[row].link;
 }
@@ -148,6 +161,8 @@ void Window::createControls(HINSTANCE instance) {
         if (layout::kRows[row].kind == Kind::ResultBox) result_ = layout::kRows[row].text;
         nameControl(row);
     }
+    keyTip_ = CreateWindowExW(0, L"STATIC", Wide(KeyTipText()), WS_CHILD | SS_OWNERDRAW, 0, 0, 0, 0,
+                              window_, nullptr, instance, nullptr);
 }
 
 // What a screen reader calls a control: the caption that names it, or a
@@ -364,6 +379,20 @@ int Window::Run() {
 bool Window::PreTranslate(const MSG& msg) {
     if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
     const bool alt = GetKeyState(VK_MENU) < 0, control = GetKeyState(VK_CONTROL) < 0;
+    // Alt alone shows the prefix switch's key over its caption while held.
+    switch (msg.message) {
+        case WM_SYSKEYDOWN:
+        case WM_KEYDOWN:
+            showKeyTip(msg.wParam == VK_MENU && !control);
+            break;
+        case WM_SYSKEYUP:
+        case WM_KEYUP:
+        case WM_LBUTTONDOWN:
+            showKeyTip(false);
+            break;
+        default:
+            break;
+    }
     switch (msg.message) {
         case WM_KEYDOWN:
             if (msg.wParam == VK_TAB && !alt && !control) {
@@ -412,6 +441,26 @@ bool Window::PreTranslate(const MSG& msg) {
             return false;
         default:
             return false;
+    }
+}
+
+void Window::showKeyTip(bool show) {
+    if (show == IsWindowVisible(keyTip_)) return;
+    if (show) {
+        const layout::Box over = layout::kRows[KeyTipRow()].box;
+        HDC dc = GetDC(keyTip_);
+        SIZE size;
+        {
+            Selected font(dc, messageFont_.get());
+            size = MeasureCaption(dc, KeyTipText(), false);
+        }
+        ReleaseDC(keyTip_, dc);
+        const int width = size.cx + MulDiv(8, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+        const int height = pixels(over.height);
+        SetWindowPos(keyTip_, HWND_TOP, pixels(over.left + over.width / 2) - width / 2,
+                     pixels(over.top) - height, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    } else {
+        ShowWindow(keyTip_, SW_HIDE);
     }
 }
 
@@ -748,6 +797,9 @@ LRESULT Window::handle(UINT message, WPARAM w, LPARAM l) {
             EndPaint(window_, &ps);
             return 0;
         }
+        case WM_ACTIVATE:
+            if (LOWORD(w) == WA_INACTIVE) showKeyTip(false);
+            break;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(w);
             const auto* suggested = reinterpret_cast<const RECT*>(l);
@@ -829,6 +881,16 @@ void Window::paintBeneath(HDC dc, HWND control, const RECT& area) {
 }
 
 void Window::drawItem(const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem == keyTip_) {
+        RECT box = item.rcItem;
+        FillRect(item.hDC, &box, GetSysColorBrush(COLOR_INFOBK));
+        FrameRect(item.hDC, &box, GetSysColorBrush(COLOR_INFOTEXT));
+        Selected font(item.hDC, messageFont_.get());
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(COLOR_INFOTEXT));
+        DrawCaption(item.hDC, KeyTipText(), box, layout::Align::Centre, false);
+        return;
+    }
     const std::size_t row = rowOf(item.hwndItem);
     if (row == form::kNoRow) return;
     switch (item.CtlType) {

@@ -102,6 +102,7 @@ private:
     void flushResult();
     std::size_t linesInView() const;
     void moveFocus(bool forward);
+    void showKeyTip(bool show);
     bool takesFocus(std::size_t row) const;
     std::size_t rowOf(HWND control) const;
 
@@ -119,6 +120,7 @@ private:
     Bitmap photo_;  // at the size the window shows it
     Bitmap question_;
     Brush yellow_;
+    HWND keyTip_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     double outerTwips_ = 0;
     bool busy_ = false;
