@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cwctype>
 #include <string>
+#include <utility>
 
 #include "caption.h"
 #include "code_page.h"
@@ -693,7 +694,8 @@ bool Window::HasFont(std::u16string_view face) const {
 // For this program alone: no administrator, nothing left behind.
 void Window::InstalFont(std::u16string_view fileName) {
     const std::wstring path = ProgramFolder() + Wide(fileName);
-    if (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) return;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     if (AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr) > 0) applyFonts();
 }
 
@@ -820,6 +822,10 @@ LRESULT Window::handle(UINT message, WPARAM w, LPARAM l) {
             KillTimer(window_, kTimerId);
             PostQuitMessage(0);
             return 0;
+        case WM_NCDESTROY: {
+            HWND gone = std::exchange(window_, nullptr);
+            return DefWindowProcW(gone, message, w, l);
+        }
         default:
             break;
     }
