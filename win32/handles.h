@@ -37,20 +37,9 @@ private:
     Handle handle_ = nullptr;
 };
 
-inline void FreeGdiObject(HGDIOBJ object) {
+template <class Handle>
+void FreeGdiObject(Handle object) {
     DeleteObject(object);
-}
-inline void FreeFont(HFONT font) {
-    FreeGdiObject(font);
-}
-inline void FreeBrush(HBRUSH brush) {
-    FreeGdiObject(brush);
-}
-inline void FreePen(HPEN pen) {
-    FreeGdiObject(pen);
-}
-inline void FreeBitmap(HBITMAP bitmap) {
-    FreeGdiObject(bitmap);
 }
 inline void FreeIcon(HICON icon) {
     DestroyIcon(icon);
@@ -59,10 +48,10 @@ inline void FreeWindow(HWND window) {
     DestroyWindow(window);
 }
 
-using Font = Owner<HFONT, FreeFont>;
-using Brush = Owner<HBRUSH, FreeBrush>;
-using Pen = Owner<HPEN, FreePen>;
-using Bitmap = Owner<HBITMAP, FreeBitmap>;
+using Font = Owner<HFONT, FreeGdiObject<HFONT>>;
+using Brush = Owner<HBRUSH, FreeGdiObject<HBRUSH>>;
+using Pen = Owner<HPEN, FreeGdiObject<HPEN>>;
+using Bitmap = Owner<HBITMAP, FreeGdiObject<HBITMAP>>;
 using Icon = Owner<HICON, FreeIcon>;
 using OwnedWindow = Owner<HWND, FreeWindow>;
 
