@@ -185,18 +185,33 @@ if (location.protocol !== "file:") {
     });
     box.addEventListener("keydown", listKeys);
     box.addEventListener("focus", () => activate(active < 0 ? 0 : active));
-    list = { text: "", indices, rows: [], box, tail: document.createTextNode("") };
+    list = { text: "", indices, rows: [], box, chunk: null, tail: document.createTextNode("") };
     active = -1;
     Text5.replaceChildren(box, list.tail);
     appendList(text);
   };
+  // Rows come in blocks of a fixed count, which the browser lays out and
+  // paints only once they are near the view (content-visibility), while
+  // find, copy and screen readers still reach every row.
+  const chunkRows = 64;
   const appendList = (text) => {
     list.text += text;
     const lines = text.split("\r\n");
     const tail = lines.pop();
-    const added = [];
+    let added = [];
+    const flush = () => {
+      if (list.chunk && added.length) list.chunk.append(...added);
+      added = [];
+    };
     for (const line of lines) {
       const k = list.rows.length;
+      if (k % chunkRows === 0) {
+        flush();
+        list.chunk = document.createElement("div");
+        list.chunk.className = "rows";
+        list.chunk.setAttribute("role", "none");
+        list.box.append(list.chunk);
+      }
       const row = document.createElement("span");
       row.id = "Text5_" + k;
       row.setAttribute("role", "option");
@@ -206,7 +221,7 @@ if (location.protocol !== "file:") {
       added.push(row, "\r\n");
       list.rows.push(row);
     }
-    list.box.append(...added);
+    flush();
     list.tail.data += tail;
   };
 
