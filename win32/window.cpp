@@ -832,8 +832,8 @@ LRESULT Window::handle(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window_, message, w, l);
 }
 
-// The result box answers with its text as the form wrote it, even while the
-// form is still writing: a RichEdit would drop the last line's line feed.
+// The result box answers with its text as the form wrote it, whole even
+// while the form is still writing and the box holds only its first screen.
 LRESULT CALLBACK Window::BoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR self) {
     return reinterpret_cast<Window*>(self)->boxMessage(box, message, w, l);
