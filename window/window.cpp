@@ -90,7 +90,19 @@ private:
 }  // namespace
 
 Window::Window(QWidget* parent) : widgets::Form(parent) {
-    photo_ = std::async(std::launch::async, [] { return QImage(QStringLiteral(":/photo.jpg")); });
+    // Decoded at the size it is shown: the JPEG decoder then reads a half or
+    // a quarter of the photograph's points.
+    const layout::Box photoBox = layout::RowId("Image1").row().box;
+    const qreal ratio = QGuiApplication::primaryScreen()
+                            ? QGuiApplication::primaryScreen()->devicePixelRatio()
+                            : 1.0;
+    const QSize shown =
+        QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) * ratio;
+    photo_ = std::async(std::launch::async, [shown] {
+        QImageReader reader(QStringLiteral(":/photo.jpg"));
+        reader.setScaledSize(shown);
+        return reader.read();
+    });
     icon_ = std::async(std::launch::async, [] {
         QList<QImage> images;
         QImageReader reader(QStringLiteral(":/delvarin.ico"));
