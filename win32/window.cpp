@@ -69,14 +69,16 @@ bool FontListed(HKEY root, std::u16string_view face) {
     if (RegOpenKeyExW(root, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", 0,
                       KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return false;
+    const std::wstring wanted = Wide(face);
     bool found = false;
-    wchar_t name[512];
+    // Value names are at most 16,383 characters.
+    std::wstring name(16384, L'\0');
     for (DWORD i = 0; !found; ++i) {
-        DWORD length = std::size(name);
-        if (RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumValueW(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        found = std::wstring_view(name, length).find(Wide(face)) != std::wstring_view::npos;
+        found = std::wstring_view(name.data(), length).find(wanted) != std::wstring_view::npos;
     }
     RegCloseKey(key);
     return found;
