@@ -102,6 +102,12 @@ openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm $xvfb 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
 
+# The programs above ran with no display, and a wine server still up would
+# give the windows below its display-less desktop, where nothing shows or
+# takes the focus: a new server, with the display.
+wineserver -k 2>/dev/null || true
+wineserver -w
+
 cp tests/contract/cases.txt resources/iransansz-webfont.ttf "$win/tests/"
 (cd "$win/tests" && LANG=fa_IR.UTF-8 wine ./win32_tests.exe --gtest_brief=1) ||
   { echo "FAIL the contract on the Windows window"; failed=1; }
