@@ -110,6 +110,9 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
             images.push_back(reader.read());
         return images;
     });
+    QFont messages(kFaceName);
+    messages.setPointSizeF(layout::kPersian975.points);
+    widgets::SetMessageFont(messages);
     createWindow();
     createPictures();
     createNameInputs();
@@ -251,12 +254,19 @@ void Window::applyLayout() {
                 break;
         }
     }
-    applyFonts();
     // Earlier rows lie in front: raise from the back row to the front one.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if (*it) (*it)->raise();
 }
 
+void Window::load() {
+    form_.Form_Load();
+    applyFonts();
+}
+
+// Once the form's start-up has registered the face where it was missing: a
+// font resolved before that would be resolved twice, the first time to a
+// fallback found by a slow search.
 void Window::applyFonts() {
     for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
         const layout::ControlRow& row = layout::kRows[i];
@@ -265,14 +275,8 @@ void Window::applyFonts() {
         QFont font(FamilyOf(row.font->face));
         font.setPointSizeF(row.font->points);
         font.setWeight(QFont::Normal);
-        // Resetting first makes a control resolve the face afresh, as it must
-        // once the face has been registered.
-        w->setFont(QFont());
         w->setFont(font);
     }
-    QFont messages(kFaceName);
-    messages.setPointSizeF(layout::kPersian975.points);
-    widgets::SetMessageFont(messages);
 }
 
 void Window::applyTabOrder() {
@@ -447,8 +451,6 @@ bool Window::HasFont(std::u16string_view face) const {
 
 void Window::InstalFont(std::u16string_view fileName) {
     RegisterFontFile(ProgramFilePath(widgets::ProgramFolder(), widgets::ToQString(fileName)));
-    // The controls took their fonts before the face existed; let them take it now.
-    applyFonts();
 }
 
 }  // namespace delvarin

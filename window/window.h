@@ -28,8 +28,9 @@ public:
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
 
-    // Brings every control to its starting state, before the window shows.
-    void load() { form_.Form_Load(); }
+    // Brings every control to its starting state and face, before the window
+    // shows.
+    void load();
     form::Form1& form() { return form_; }
 
     // What the form shows, and the system's answers.
