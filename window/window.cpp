@@ -2,6 +2,7 @@
 #include "window.h"
 
 #include <QDesktopServices>
+#include <QDirIterator>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
@@ -23,6 +24,7 @@
 #include "text.h"
 
 namespace delvarin {
+
 namespace {
 
 using layout::Align;
@@ -90,26 +92,10 @@ private:
 }  // namespace
 
 Window::Window(QWidget* parent) : widgets::Form(parent) {
-    // Decoded at the size it is shown: the JPEG decoder then reads a half or
-    // a quarter of the photograph's points.
-    const layout::Box photoBox = layout::RowId("Image1").row().box;
     const qreal ratio = QGuiApplication::primaryScreen()
                             ? QGuiApplication::primaryScreen()->devicePixelRatio()
                             : 1.0;
-    const QSize shown =
-        QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) * ratio;
-    photo_ = std::async(std::launch::async, [shown] {
-        QImageReader reader(QStringLiteral(":/photo.jpg"));
-        reader.setScaledSize(shown);
-        return reader.read();
-    });
-    icon_ = std::async(std::launch::async, [] {
-        QList<QImage> images;
-        QImageReader reader(QStringLiteral(":/delvarin.ico"));
-        for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i)
-            images.push_back(reader.read());
-        return images;
-    });
+    pictures_ = std::async(std::launch::async, decodePictures, ratio);
     QFont messages(kFaceName);
     messages.setPointSizeF(layout::kPersian975.points);
     widgets::SetMessageFont(messages);
@@ -125,6 +111,25 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
 }
 
 Window::~Window() = default;
+
+Window::Pictures Window::decodePictures(qreal pixelRatio) {
+    Pictures pictures;
+    // Decoded at the size it is shown: the JPEG decoder then reads a half or
+    // a quarter of the photograph's points.
+    const layout::Box photoBox = layout::RowId("Image1").row().box;
+    QImageReader photo(QStringLiteral(":/photo.jpg"));
+    photo.setScaledSize(QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) *
+                        pixelRatio);
+    pictures.photo = photo.read();
+    pictures.question = QImage(QStringLiteral(":/question.gif"));
+    // The desktop entry's own pictures, one a size, made ready to draw.
+    for (QDirIterator it(QStringLiteral(":/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        pictures.icon.push_back(
+            QImage(it.next()).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return pictures;
+}
 
 void Window::createWindow() {
     setWindowTitle(widgets::ToQString(layout::kWindowTitle));
@@ -194,7 +199,6 @@ void Window::createResults() {
     Label10 = make<widgets::Label>("Label10");
     Text5 = make<widgets::MultiLineBox>("Text5");
     Image2 = make<widgets::Link>("Image2");
-    Image2->setPixmap(QPixmap(QStringLiteral(":/question.gif")));
     Timer1 = new QTimer(this);
     Timer1->setInterval(layout::kTimerIntervalMs);
 }
@@ -378,17 +382,19 @@ void Window::connectEvents() {
 }
 
 void Window::showEvent(QShowEvent* event) {
-    if (photo_.valid()) Image1->setPixmap(QPixmap::fromImage(photo_.get()));
-    applyIcon();
+    applyPictures();
     widgets::Form::showEvent(event);
 }
 
 // Once: before the window shows, or before a message that comes first (the
 // "Salam" warning), whose own title bar takes the window's icon.
-void Window::applyIcon() {
-    if (!icon_.valid()) return;
+void Window::applyPictures() {
+    if (!pictures_.valid()) return;
+    Pictures pictures = pictures_.get();
+    Image1->setPixmap(QPixmap::fromImage(std::move(pictures.photo)));
+    Image2->setPixmap(QPixmap::fromImage(std::move(pictures.question)));
     QIcon icon;
-    for (const QImage& image : icon_.get()) icon.addPixmap(QPixmap::fromImage(image));
+    for (QImage& image : pictures.icon) icon.addPixmap(QPixmap::fromImage(std::move(image)));
     setWindowIcon(icon);
 }
 
@@ -432,7 +438,7 @@ void Window::RunTimer(bool running) {
 }
 
 void Window::ShowMessage(const form::Message& message) {
-    applyIcon();
+    applyPictures();
     widgets::MsgBox(this, message.text, message.icon, widgets::ToQString(message.title));
     report(form::kNoRow, form::Event::Closed);
 }

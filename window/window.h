@@ -106,7 +106,7 @@ private:
     void applyTabOrder();
     void applyAccessibility();
     void connectEvents();
-    void applyIcon();
+    void applyPictures();
     void report(std::size_t row, form::Event event, int index = 0, std::u16string_view text = {});
 
     // Makes the control of a row, inside the window or Frame1 as the row
@@ -121,10 +121,15 @@ private:
 
     std::array<QWidget*, layout::kRows.size()> controls_{};
     form::Form1 form_{*this};
-    // The photograph and the icon decode on another core while the controls
-    // are built; they are put in place before the window is first painted.
-    std::future<QImage> photo_;
-    std::future<QList<QImage>> icon_;
+    // Decoded on another core while the controls are built, and put in
+    // place before the window is first painted.
+    struct Pictures {
+        QImage photo;
+        QImage question;
+        QList<QImage> icon;
+    };
+    static Pictures decodePictures(qreal pixelRatio);
+    std::future<Pictures> pictures_;
 };
 
 }  // namespace delvarin

@@ -101,6 +101,14 @@ TEST_F(FormLayout, CaptionsFontsAndColours) {
     EXPECT_EQ(window->Label13->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(window->Label4[0]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_FALSE(window->Label8->autoFillBackground());
+
+    // The pictures, decoded while the window was built, are in place; the
+    // icon has one full-colour picture a size.
+    EXPECT_EQ(window->Image1->pixmap().deviceIndependentSize().toSize(), window->Image1->size());
+    EXPECT_FALSE(window->Image2->pixmap().isNull());
+    const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+    EXPECT_EQ(iconSizes.size(), 6);
+    for (int side : {16, 24, 32, 48, 64, 128}) EXPECT_TRUE(iconSizes.contains(QSize(side, side)));
 }
 
 TEST_F(FormLayout, BoxesAndLists) {
