@@ -11,6 +11,7 @@ set -euo pipefail
 
 # Building the program, and starting it with or without a desktop.
 packages=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev
+          libfontconfig-dev
           libwayland-dev qt6-wayland xvfb xauth fonts-dejavu-core)
 tests=(git clang-format libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file x11-utils xdotool
        imagemagick)

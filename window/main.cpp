@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fontconfig/fontconfig.h>
 #include <QApplication>
+#include <QDBusConnection>
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <thread>
 #include <vector>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "read_data.h"
 #include "self_check.h"
@@ -46,10 +54,19 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Start-up work that needs no display, done on the other core while Qt
+    // opens one: fontconfig's reading of its configuration, and the catalogue.
+    const std::future<void> prepared = std::async(std::launch::async, [] {
+        FcInit();
+        delvarin::SharedNameData();
+    });
     defaultHandler = qInstallMessageHandler(HoldWhileOpening);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
     for (const HeldMessage& m : held) defaultHandler(m.type, QMessageLogContext(), m.text);
+    // The first control to ask for screen readers waits for the session bus,
+    // which may first have to be started; meanwhile the window is built.
+    const std::jthread bus([] { QDBusConnection::sessionBus(); });
 
     QApplication::setApplicationName(QStringLiteral("delvarin-chooser"));
     // Named for the desktop entry, so docks and Wayland find its icon. No
@@ -60,6 +77,11 @@ int main(int argc, char** argv) {
     delvarin::Window window;
     window.load();
     window.show();
+#ifdef __GLIBC__
+    // What start-up freed (fontconfig's parsing, the pictures' decoding)
+    // goes back to the system.
+    malloc_trim(0);
+#endif
     if (delvarin::WidthCheckRequested()) {
         delvarin::ReportWidthsWhenFramed(&window);
     } else if (delvarin::SelfCheckRequested()) {
