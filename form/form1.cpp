@@ -32,7 +32,7 @@ void Form1::Raise(std::size_t row, Event event) {
 
 void Form1::Form_Load() {
     CheckANSICodePage();
-    if (!frontEnd_.HasFont(kFaceName)) frontEnd_.InstalFont(kFontFile);
+    ProvideFace();
     controls_.SetListIndex(Combo1, 0);
     controls_.SelectOption(Option1, 1);
     controls_.SetCheckValue(Check1, 0);
@@ -46,6 +46,10 @@ void Form1::Form_Load() {
     controls_.SetText(Label13, u"");
     controls_.SetText(Label14, u"");
     if (readAt_ == ReadAt::Load) data_ = &SharedNameData();
+}
+
+void Form1::ProvideFace() {
+    if (!frontEnd_.HasFont(kFaceName)) frontEnd_.InstalFont(kFontFile);
 }
 
 // The warning is the program's only word on the system's setting; start-up

@@ -36,6 +36,10 @@ public:
     const Controls& controls() const { return controls_; }
 
     void Form_Load();
+    // The face the captions are drawn in, registered from the file beside the
+    // program where the system lacks it. Form_Load sees to it; a front end may
+    // first, so that its controls take the face as they are made.
+    void ProvideFace();
     void Combo1_Click();
     void Combo2_Click();
     void Text2_Change();

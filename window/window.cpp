@@ -96,9 +96,12 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
                             ? QGuiApplication::primaryScreen()->devicePixelRatio()
                             : 1.0;
     pictures_ = std::async(std::launch::async, decodePictures, ratio);
-    QFont messages(kFaceName);
-    messages.setPointSizeF(layout::kPersian975.points);
-    widgets::SetMessageFont(messages);
+    // The face first, so that no control lays out a text in another.
+    form_.ProvideFace();
+    QFont face(kFaceName);
+    face.setPointSizeF(layout::kPersian975.points);
+    widgets::SetMessageFont(face);
+    setFont(face);
     createWindow();
     createPictures();
     createNameInputs();
@@ -263,24 +266,14 @@ void Window::applyLayout() {
         if (*it) (*it)->raise();
 }
 
-void Window::load() {
-    form_.Form_Load();
-    applyFonts();
-}
-
-// Once the form's start-up has registered the face where it was missing: a
-// font resolved before that would be resolved twice, the first time to a
-// fallback found by a slow search.
-void Window::applyFonts() {
-    for (std::size_t i = 0; i < layout::kRows.size(); ++i) {
-        const layout::ControlRow& row = layout::kRows[i];
-        QWidget* w = controls_[i];
-        if (!w || !row.font) continue;
-        QFont font(FamilyOf(row.font->face));
-        font.setPointSizeF(row.font->points);
-        font.setWeight(QFont::Normal);
-        w->setFont(font);
-    }
+// As the control is made, so that it lays out its text once, in its face.
+void Window::applyFont(std::size_t i) {
+    const layout::ControlRow& row = layout::kRows[i];
+    if (!row.font) return;
+    QFont font(FamilyOf(row.font->face));
+    font.setPointSizeF(row.font->points);
+    font.setWeight(QFont::Normal);
+    controls_[i]->setFont(font);
 }
 
 void Window::applyTabOrder() {

@@ -28,9 +28,8 @@ public:
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
 
-    // Brings every control to its starting state and face, before the window
-    // shows.
-    void load();
+    // Brings every control to its starting state, before the window shows.
+    void load() { form_.Form_Load(); }
     form::Form1& form() { return form_; }
 
     // What the form shows, and the system's answers.
@@ -102,7 +101,7 @@ private:
     void createChoices();
     void createResults();
     void applyLayout();
-    void applyFonts();
+    void applyFont(std::size_t row);
     void applyTabOrder();
     void applyAccessibility();
     void connectEvents();
@@ -116,6 +115,7 @@ private:
         QWidget* parent = id.row().inFrame ? static_cast<QWidget*>(Frame1) : client();
         auto* w = new W(parent, std::forward<Args>(args)...);
         controls_[id.index] = w;
+        applyFont(id.index);
         return w;
     }
 
