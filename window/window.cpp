@@ -126,8 +126,8 @@ Window::Pictures Window::decodePictures(qreal pixelRatio) {
     pictures.photo = photo.read();
     pictures.question = QImage(QStringLiteral(":/question.gif"));
     // The desktop entry's own pictures, one a size, made ready to draw.
-    for (QDirIterator it(QStringLiteral(":/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
-                         QDirIterator::Subdirectories);
+    // No name filter: one would load a regular-expression engine for it.
+    for (QDirIterator it(QStringLiteral(":/hicolor"), QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();)
         pictures.icon.push_back(
             QImage(it.next()).convertToFormat(QImage::Format_ARGB32_Premultiplied));
