@@ -12,6 +12,6 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("Empty window"));
     window.resize(413, 436);
     window.show();
-    if (delvarin::SelfCheckRequested()) delvarin::ReportWhenShown(&window, 0);
+    if (delvarin::SelfCheckRequested()) delvarin::ReportWhenShown(&window, [] { return 0; });
     return QApplication::exec();
 }

@@ -10,8 +10,9 @@
 
 namespace delvarin::form {
 
-// When the catalogue is read: as the form loads (the window), or when the
-// first list needs it (the page, which must open fast on a phone).
+// When the catalogue is read: as the form loads (the Windows window), or
+// when the first list needs it (the Qt window and the page, which open
+// faster without it).
 enum class ReadAt { Load, FirstList };
 
 // The window's behaviour, whatever draws it. The left column takes the

@@ -54,12 +54,9 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Start-up work that needs no display, done on the other core while Qt
-    // opens one: fontconfig's reading of its configuration, and the catalogue.
-    const std::future<void> prepared = std::async(std::launch::async, [] {
-        FcInit();
-        delvarin::SharedNameData();
-    });
+    // fontconfig reads its configuration on the other core while Qt opens
+    // the display.
+    const std::future<FcBool> fontconfig = std::async(std::launch::async, FcInit);
     defaultHandler = qInstallMessageHandler(HoldWhileOpening);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
@@ -85,10 +82,12 @@ int main(int argc, char** argv) {
     if (delvarin::WidthCheckRequested()) {
         delvarin::ReportWidthsWhenFramed(&window);
     } else if (delvarin::SelfCheckRequested()) {
-        int loaded = 0;
-        for (int i = 0; i <= delvarin::NameTable::kLastSlot; ++i)
-            loaded += !delvarin::SharedNameData().names.name(i).empty();
-        delvarin::ReportWhenShown(&window, loaded);
+        delvarin::ReportWhenShown(&window, [] {
+            int loaded = 0;
+            for (int i = 0; i <= delvarin::NameTable::kLastSlot; ++i)
+                loaded += !delvarin::SharedNameData().names.name(i).empty();
+            return loaded;
+        });
     }
     return QApplication::exec();
 }

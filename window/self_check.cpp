@@ -48,14 +48,16 @@ void ReportMessagesInstead() {
     });
 }
 
-void ReportWhenShown(QWidget* window, int names) {
+void ReportWhenShown(QWidget* window, int (*countNames)()) {
     // The first turn of the event loop after show() comes once the window is
     // exposed and painted.
-    QTimer::singleShot(0, window, [window, names] {
+    QTimer::singleShot(0, window, [window, countNames] {
+        const long long shown = RealtimeNanoseconds();
+        const long resident = ResidentKib();
         const QWidget* nameBox = window->findChild<QWidget*>(QStringLiteral("Text2"));
         const QString face = nameBox ? QFontInfo(nameBox->font()).family() : QString();
-        std::printf("shown-at-ns %lld\nrss-kib %ld\nnames %d\nface %s\n", RealtimeNanoseconds(),
-                    ResidentKib(), names, face.toUtf8().constData());
+        std::printf("shown-at-ns %lld\nrss-kib %ld\nnames %d\nface %s\n", shown, resident,
+                    countNames(), face.toUtf8().constData());
         std::fflush(stdout);
         QApplication::quit();
     });

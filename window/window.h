@@ -120,7 +120,8 @@ private:
     }
 
     std::array<QWidget*, layout::kRows.size()> controls_{};
-    form::Form1 form_{*this};
+    // The catalogue is read for the first list: start-up has no need of it.
+    form::Form1 form_{*this, form::ReadAt::FirstList};
     // Decoded on another core while the controls are built, and put in
     // place before the window is first painted.
     struct Pictures {
