@@ -117,12 +117,14 @@ Window::~Window() = default;
 
 Window::Pictures Window::decodePictures(qreal pixelRatio) {
     Pictures pictures;
-    // Decoded at the size it is shown: the JPEG decoder then reads a half or
-    // a quarter of the photograph's points.
+    // Scaled for one density and for twice it when the program was built;
+    // only a screen between or beyond those scales it here.
     const layout::Box photoBox = layout::RowId("Image1").row().box;
-    QImageReader photo(QStringLiteral(":/photo.jpg"));
-    photo.setScaledSize(QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) *
-                        pixelRatio);
+    const QSize shown =
+        QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) * pixelRatio;
+    QImageReader photo(pixelRatio > 1 ? QStringLiteral(":/window/photo-2x.png")
+                                      : QStringLiteral(":/window/photo-1x.png"));
+    if (photo.size() != shown) photo.setScaledSize(shown);
     pictures.photo = photo.read();
     pictures.question = QImage(QStringLiteral(":/question.gif"));
     // The desktop entry's own pictures, one a size, made ready to draw.
