@@ -109,7 +109,7 @@ private:
     void report(std::size_t row, form::Event event, int index = 0, std::u16string_view text = {});
 
     // Makes the control of a row, inside the window or Frame1 as the row
-    // says, and files it under that row.
+    // says, in the row's font, and files it under that row.
     template <class W, class... Args>
     W* make(layout::RowId id, Args&&... args) {
         QWidget* parent = id.row().inFrame ? static_cast<QWidget*>(Frame1) : client();
