@@ -24,7 +24,6 @@
 #include "text.h"
 
 namespace delvarin {
-
 namespace {
 
 using layout::Align;
