@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QDBusConnection>
 
 #include <cstdio>
 #include <cstdlib>
-#include <future>
 #include <thread>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include <malloc.h>
 #endif
 
+#include "platform.h"
 #include "read_data.h"
 #include "self_check.h"
 #include "window.h"
@@ -54,9 +53,9 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 }  // namespace
 
 int main(int argc, char** argv) {
-    // fontconfig reads its configuration on the other core while Qt opens
-    // the display.
-    const std::future<FcBool> fontconfig = std::async(std::launch::async, FcInit);
+    // fontconfig reads its configuration, and finds the faces the system
+    // lacks, on the other core while Qt opens the display.
+    delvarin::StartFindingFamilies();
     defaultHandler = qInstallMessageHandler(HoldWhileOpening);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);

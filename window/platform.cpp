@@ -3,6 +3,7 @@
 
 #include "layout.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QChar>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -21,10 +22,62 @@
 #include <memory>
 #endif
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
+#include <memory>
+#include <string>
 
 namespace delvarin {
+namespace {
+
+using Families = std::array<QString, layout::kFaceNames.size()>;
+
+// Asked as Qt asks for a family it lacks: upright, in the user's language.
+QString SubstituteFor(std::string_view face) {
+    const std::string name(face);
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(),
+                                                                          &FcPatternDestroy);
+    if (!pattern) return QString::fromStdString(name);
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> match(
+        FcFontMatch(nullptr, pattern.get(), &result), &FcPatternDestroy);
+    FcChar8* family = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &family) != FcResultMatch)
+        return QString::fromStdString(name);
+    return QString::fromUtf8(reinterpret_cast<const char*>(family));
+}
+
+Families FindFamilies() {
+    FcInit();
+    Families families;
+    for (std::size_t i = 0; i < families.size(); ++i)
+        families[i] = i == static_cast<std::size_t>(layout::Face::IranSansZ)
+                          ? QString::fromLatin1(layout::kFaceNames[i])
+                          : SubstituteFor(layout::kFaceNames[i]);
+    return families;
+}
+
+std::shared_future<Families>& Found() {
+    static std::shared_future<Families> found;
+    return found;
+}
+
+}  // namespace
+
+void StartFindingFamilies() {
+    Found() = std::async(std::launch::async, FindFamilies).share();
+}
+
+QString FamilyOf(layout::Face face) {
+    if (!Found().valid()) Found() = std::async(std::launch::deferred, FindFamilies).share();
+    return Found().get()[static_cast<std::size_t>(face)];
+}
 
 bool FontNamesHold(const QStringList& installedNames, const QString& face) {
     const QChar nul(u'\0');

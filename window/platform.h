@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "layout.h"
+
 class QWindow;
 
 namespace delvarin {
@@ -29,6 +31,15 @@ std::optional<int> NativeFrameWidth(const QWindow* window);
 // frames itself (it offers xdg-decoration); false for every other compositor
 // and where the build has no Wayland client library.
 bool CompositorDrawsFrames();
+
+// The family each face of the layout is drawn in. A face the system lacks
+// (Arial, say) is drawn in the family fontconfig puts in its place, as Qt
+// would find it by itself, but without Qt's search through every installed
+// font at the first control in that face. StartFindingFamilies starts the
+// search on another core, first thing; FamilyOf waits for it, or searches
+// when it was never started. The program's own face is its own.
+void StartFindingFamilies();
+QString FamilyOf(layout::Face face);
 
 // Makes the font file at `path` usable by the program's windows. Only a
 // regular, readable file is tried: opening a named pipe, say, would wait

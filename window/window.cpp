@@ -36,18 +36,6 @@ const QString kFaceName = QStringLiteral("IranSansZ");
 // start and with the prefix controls.
 constexpr std::u16string_view kPrefixKeyHint = u"پيشوند نام با Alt+P روشن و خاموش مي\u200Cشود";
 
-QString FamilyOf(Face face) {
-    switch (face) {
-        case Face::IranSansZ:
-            return kFaceName;
-        case Face::Arial:
-            return QStringLiteral("Arial");
-        case Face::Verdana:
-            return QStringLiteral("Verdana");
-    }
-    return {};
-}
-
 Qt::Alignment AlignmentOf(Align align) {
     // Absolute, so a right-to-left control does not mirror its alignment.
     switch (align) {
@@ -100,12 +88,19 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     QFont face(kFaceName);
     face.setPointSizeF(layout::kPersian975.points);
     widgets::SetMessageFont(face);
-    setFont(face);
+    // The program's default too: a line edit lays out its first, empty text
+    // in the default font before it takes its own, and the system's default
+    // family would be looked for through every installed font.
+    QGuiApplication::setFont(face);
     createWindow();
     createPictures();
     createNameInputs();
     createChoices();
     createResults();
+    // Every control is made before the first one changes: Qt tells screen
+    // readers of each change, and the first such news waits for the session
+    // bus, which may still be starting.
+    applyFramingBoxes();
     applyLayout();
     applyTabOrder();
     applyAccessibility();
@@ -169,10 +164,6 @@ void Window::createNameInputs() {
         input->setFrame(false);  // inputs sit borderless inside a framing box
         input->setValidator(new TypedTextRule(input, form_.controls(), row));
     }
-    for (widgets::TextBox* framing : {Text1, Text3}) {
-        framing->setMaxLength(static_cast<int>(kBoxLimit));
-        framing->setFocusPolicy(Qt::NoFocus);
-    }
     Check1 = make<QCheckBox>("Check1");
     Label1 = make<widgets::Label>("Label1");
     Label2 = make<widgets::Label>("Label2");
@@ -205,6 +196,13 @@ void Window::createResults() {
     Image2 = make<widgets::Link>("Image2");
     Timer1 = new QTimer(this);
     Timer1->setInterval(layout::kTimerIntervalMs);
+}
+
+void Window::applyFramingBoxes() {
+    for (widgets::TextBox* framing : {Text1, Text3}) {
+        framing->setMaxLength(static_cast<int>(kBoxLimit));
+        framing->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void Window::applyLayout() {
@@ -274,7 +272,9 @@ void Window::applyFont(std::size_t i) {
     QFont font(FamilyOf(row.font->face));
     font.setPointSizeF(row.font->points);
     font.setWeight(QFont::Normal);
-    controls_[i]->setFont(font);
+    // One in the window's own font inherits it: set again, it would make a
+    // drop-down build its list at once, and ask for screen readers.
+    if (font != this->font()) controls_[i]->setFont(font);
 }
 
 void Window::applyTabOrder() {

@@ -91,6 +91,12 @@ TEST_F(FormLayout, CaptionsFontsAndColours) {
          {static_cast<QWidget*>(window->Text2), static_cast<QWidget*>(window->Label9),
           static_cast<QWidget*>(window->Command2), static_cast<QWidget*>(window->Text5)})
         EXPECT_EQ(QFontInfo(w->font()).family(), "IranSansZ") << w->objectName().toStdString();
+    // A face the system lacks is drawn in the family Qt itself would take.
+    for (const layout::Face face : {layout::Face::Arial, layout::Face::Verdana}) {
+        const QString name = QString::fromLatin1(layout::kFaceNames[static_cast<int>(face)]);
+        EXPECT_EQ(QFontInfo(QFont(FamilyOf(face))).family(), QFontInfo(QFont(name)).family())
+            << name.toStdString();
+    }
     EXPECT_DOUBLE_EQ(window->Command2->font().pointSizeF(), 9);
     EXPECT_DOUBLE_EQ(window->Label13->font().pointSizeF(), 8.25);
     EXPECT_EQ(window->Label11->layoutDirection(), Qt::RightToLeft);
