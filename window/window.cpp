@@ -120,7 +120,7 @@ Window::Pictures Window::decodePictures(qreal pixelRatio) {
                                       : QStringLiteral(":/window/photo-1x.png"));
     if (photo.size() != shown) photo.setScaledSize(shown);
     pictures.photo = photo.read();
-    pictures.question = QImage(QStringLiteral(":/question.gif"));
+    pictures.question = QImage(QStringLiteral(":/window/question.png"));
     // The desktop entry's own pictures, one a size, made ready to draw.
     // No name filter: one would load a regular-expression engine for it.
     for (QDirIterator it(QStringLiteral(":/hicolor"), QDir::Files, QDirIterator::Subdirectories);
