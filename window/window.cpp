@@ -394,7 +394,12 @@ void Window::applyPictures() {
 
 void Window::resizeEvent(QResizeEvent* event) {
     widgets::Form::resizeEvent(event);
-    // Tab skips what the narrowed window hides.
+    // What the narrowed window hides whole is hidden: nothing lays it out
+    // or tells screen readers of it until the window widens. Tab skips what
+    // it hides in part too.
+    for (QWidget* right : {static_cast<QWidget*>(Label10), static_cast<QWidget*>(Text5),
+                           static_cast<QWidget*>(Image2)})
+        right->setVisible(right->x() < client()->width());
     for (QWidget* right : {static_cast<QWidget*>(Text5), static_cast<QWidget*>(Image2)})
         right->setFocusPolicy(right->geometry().right() < client()->width() ? Qt::StrongFocus
                                                                             : Qt::NoFocus);
