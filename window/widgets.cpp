@@ -313,7 +313,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
 }
 
 KeyTip::KeyTip(const QKeySequence& key, QWidget* over)
-    : QLabel(key.toString(QKeySequence::NativeText), over->parentWidget()) {
+    : QLabel(key.toString(QKeySequence::NativeText), over->parentWidget()), over_(over) {
     setObjectName(QStringLiteral("KeyTip"));
     setFrameShape(QFrame::Box);
     setAlignment(Qt::AlignCenter);
@@ -322,8 +322,6 @@ KeyTip::KeyTip(const QKeySequence& key, QWidget* over)
     colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
     setPalette(colours);
     setAutoFillBackground(true);
-    resize(sizeHint().width() + 8, over->height());
-    move(over->geometry().center().x() - width() / 2, over->y() - over->height());
     // Screen readers hear the key in the descriptions of the controls.
     SetDecorative(this);
     hide();
@@ -345,6 +343,10 @@ bool KeyTip::eventFilter(QObject* watched, QEvent* event) {
             // Alt alone, with or without its own modifier bit as platforms differ.
             if (key->key() == Qt::Key_Alt &&
                 (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier) {
+                // Measured when first needed: shaping its text would cost
+                // start-up.
+                resize(sizeHint().width() + 8, over_->height());
+                move(over_->geometry().center().x() - width() / 2, over_->y() - over_->height());
                 show();
                 raise();
                 held_.start();

@@ -172,6 +172,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* over_;  // a sibling, so it lives as long
     // The release of Alt may go elsewhere (Alt+Tab): the key is asked after.
     QTimer held_;
 };

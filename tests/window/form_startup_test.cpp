@@ -305,6 +305,9 @@ TEST_F(FormLayout, HoldingAltShowsThePrefixKey) {
     QTest::keyPress(window->Text2, Qt::Key_Alt, Qt::AltModifier);
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->text(), "Alt+P");
+    // Whole, just above the prefix's label.
+    EXPECT_GE(tip->width(), tip->sizeHint().width());
+    EXPECT_EQ(tip->geometry().bottom() + 1, window->Label2->y());
     QTest::keyRelease(window->Text2, Qt::Key_Alt);
     EXPECT_FALSE(tip->isVisible());
     EXPECT_TRUE(window->Text2->accessibleDescription().contains("Alt+P"));
