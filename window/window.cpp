@@ -109,6 +109,20 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
 
 Window::~Window() = default;
 
+namespace {
+
+// Every picture of the window is a PNG, read by the reader Qt has built in.
+// Told the format, and not to guess, the reader does not load every image
+// plugin to ask each whether it reads PNG (the JPEG one loads libjpeg).
+class PngReader : public QImageReader {
+public:
+    explicit PngReader(const QString& path) : QImageReader(path, "png") {
+        setAutoDetectImageFormat(false);
+    }
+};
+
+}  // namespace
+
 Window::Pictures Window::decodePictures(qreal pixelRatio) {
     Pictures pictures;
     // Scaled for one density and for twice it when the program was built;
@@ -116,17 +130,17 @@ Window::Pictures Window::decodePictures(qreal pixelRatio) {
     const layout::Box photoBox = layout::RowId("Image1").row().box;
     const QSize shown =
         QSize(widgets::Pixels(photoBox.width), widgets::Pixels(photoBox.height)) * pixelRatio;
-    QImageReader photo(pixelRatio > 1 ? QStringLiteral(":/window/photo-2x.png")
-                                      : QStringLiteral(":/window/photo-1x.png"));
+    PngReader photo(pixelRatio > 1 ? QStringLiteral(":/window/photo-2x.png")
+                                   : QStringLiteral(":/window/photo-1x.png"));
     if (photo.size() != shown) photo.setScaledSize(shown);
     pictures.photo = photo.read();
-    pictures.question = QImage(QStringLiteral(":/window/question.png"));
+    pictures.question = PngReader(QStringLiteral(":/window/question.png")).read();
     // The desktop entry's own pictures, one a size, made ready to draw.
     // No name filter: one would load a regular-expression engine for it.
     for (QDirIterator it(QStringLiteral(":/hicolor"), QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();)
         pictures.icon.push_back(
-            QImage(it.next()).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            PngReader(it.next()).read().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     return pictures;
 }
 
