@@ -88,6 +88,7 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     QFont face(kFaceName);
     face.setPointSizeF(layout::kPersian975.points);
     widgets::SetMessageFont(face);
+    setFont(face);
     // The program's default too: a line edit lays out its first, empty text
     // in the default font before it takes its own, and the system's default
     // family would be looked for through every installed font.
@@ -99,7 +100,9 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     createResults();
     // Every control is made before the first one changes: Qt tells screen
     // readers of each change, and the first such news waits for the session
-    // bus, which may still be starting.
+    // bus, which may still be starting. A drop-down given its font builds
+    // its list, which is such news: the drop-downs come last.
+    createDropDowns();
     applyFramingBoxes();
     applyLayout();
     applyTabOrder();
@@ -196,8 +199,6 @@ void Window::createChoices() {
     Label5 = make<widgets::Label>("Label5");
     Label11 = make<widgets::Label>("Label11");
     Label12 = make<widgets::Label>("Label12");
-    Combo1 = make<widgets::ComboBox>("Combo1");
-    Combo2 = make<widgets::ComboBox>("Combo2");
     Label6 = make<widgets::Label>("Label6");
     Label7 = make<widgets::Label>("Label7");
     Label9 = make<widgets::Label>("Label9");
@@ -210,6 +211,11 @@ void Window::createResults() {
     Image2 = make<widgets::Link>("Image2");
     Timer1 = new QTimer(this);
     Timer1->setInterval(layout::kTimerIntervalMs);
+}
+
+void Window::createDropDowns() {
+    Combo1 = make<widgets::ComboBox>("Combo1");
+    Combo2 = make<widgets::ComboBox>("Combo2");
 }
 
 void Window::applyFramingBoxes() {
@@ -286,9 +292,7 @@ void Window::applyFont(std::size_t i) {
     QFont font(FamilyOf(row.font->face));
     font.setPointSizeF(row.font->points);
     font.setWeight(QFont::Normal);
-    // One in the window's own font inherits it: set again, it would make a
-    // drop-down build its list at once, and ask for screen readers.
-    if (font != this->font()) controls_[i]->setFont(font);
+    controls_[i]->setFont(font);
 }
 
 void Window::applyTabOrder() {

@@ -100,6 +100,7 @@ private:
     void createNameInputs();
     void createChoices();
     void createResults();
+    void createDropDowns();
     void applyFramingBoxes();
     void applyLayout();
     void applyFont(std::size_t row);
