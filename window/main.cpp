@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <latch>
 #include <thread>
 #include <vector>
 
@@ -62,7 +63,14 @@ int main(int argc, char** argv) {
     for (const HeldMessage& m : held) defaultHandler(m.type, QMessageLogContext(), m.text);
     // The first control to ask for screen readers waits for the session bus,
     // which may first have to be started; meanwhile the window is built.
-    const std::jthread bus([] { QDBusConnection::sessionBus(); });
+    // This thread waits until that one runs: a new thread may otherwise wait
+    // a millisecond for the core this one keeps busy.
+    std::latch started(1);
+    const std::jthread bus([&started] {
+        started.count_down();
+        QDBusConnection::sessionBus();
+    });
+    started.wait();
 
     QApplication::setApplicationName(QStringLiteral("delvarin-chooser"));
     // Named for the desktop entry, so docks and Wayland find its icon. No
