@@ -82,9 +82,13 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     const qreal ratio = QGuiApplication::primaryScreen()
                             ? QGuiApplication::primaryScreen()->devicePixelRatio()
                             : 1.0;
-    pictures_ = std::async(std::launch::async, decodePictures, ratio);
     // The face first, so that no control lays out a text in another.
     form_.ProvideFace();
+    // Then the pictures, on another core: started earlier, they took that
+    // core from the session bus's start (a helper process where no bus is
+    // running yet), which the window's first news for screen readers waits
+    // for. They are done well before the window shows.
+    pictures_ = std::async(std::launch::async, decodePictures, ratio);
     QFont face(kFaceName);
     face.setPointSizeF(layout::kPersian975.points);
     widgets::SetMessageFont(face);
