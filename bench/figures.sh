@@ -44,6 +44,15 @@ else
   echo "Start-up (offscreen)"
   run=(env QT_QPA_PLATFORM=offscreen)
 fi
+# Both windows wait for the session bus before their first news for screen
+# readers; where none runs, each first starts a helper to find or start one.
+if [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]]; then
+  echo "  session bus: the session's own"
+elif command -v dbus-launch >/dev/null; then
+  echo "  session bus: none running; each window finds one through dbus-launch"
+else
+  echo "  session bus: none, and dbus-launch is not installed"
+fi
 "${run[@]}" "$b/startup_bench" build/release/window/delvarin-chooser "$b/empty_window" 21 2>/dev/null |
   sed 's/^/  /'
 echo "  goal: start-up and memory within 1.3x the empty window"
