@@ -49,8 +49,8 @@ void ReportMessagesInstead() {
 }
 
 void ReportWhenShown(QWidget* window, int (*countNames)()) {
-    // The first turn of the event loop after show() comes once the window is
-    // exposed and painted.
+    // The first turn of the event loop after show(): the window is mapped,
+    // and its first paint follows, as with any window measured so.
     QTimer::singleShot(0, window, [window, countNames] {
         const long long shown = RealtimeNanoseconds();
         const long resident = ResidentKib();

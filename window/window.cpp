@@ -27,14 +27,19 @@ namespace delvarin {
 namespace {
 
 using layout::Align;
-using layout::Face;
 using layout::Kind;
 
-const QString kFaceName = QStringLiteral("IranSansZ");
 // The prefix switch for the keyboard is shown beside its label while Alt is
 // held, and told to screen readers with the name box that has the focus at
 // start and with the prefix controls.
 constexpr std::u16string_view kPrefixKeyHint = u"پيشوند نام با Alt+P روشن و خاموش مي\u200Cشود";
+
+QFont FontOf(const layout::Font& row) {
+    QFont font(FamilyOf(row.face));
+    font.setPointSizeF(row.points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
 
 Qt::Alignment AlignmentOf(Align align) {
     // Absolute, so a right-to-left control does not mirror its alignment.
@@ -89,8 +94,7 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     // running yet), which the window's first news for screen readers waits
     // for. They are done well before the window shows.
     pictures_ = std::async(std::launch::async, decodePictures, ratio);
-    QFont face(kFaceName);
-    face.setPointSizeF(layout::kPersian975.points);
+    const QFont face = FontOf(layout::kPersian975);
     widgets::SetMessageFont(face);
     setFont(face);
     // The program's default too: a line edit lays out its first, empty text
@@ -292,11 +296,7 @@ void Window::applyLayout() {
 // As the control is made, so that it lays out its text once, in its face.
 void Window::applyFont(std::size_t i) {
     const layout::ControlRow& row = layout::kRows[i];
-    if (!row.font) return;
-    QFont font(FamilyOf(row.font->face));
-    font.setPointSizeF(row.font->points);
-    font.setWeight(QFont::Normal);
-    controls_[i]->setFont(font);
+    if (row.font) controls_[i]->setFont(FontOf(*row.font));
 }
 
 void Window::applyTabOrder() {
