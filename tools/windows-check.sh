@@ -94,13 +94,19 @@ if ((size <= 3 * 1024 * 1024)); then echo "ok   delvarin-chooser.exe is $((size 
 # menu builder stays off so that nothing lands in this machine's own menus.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 for n in $(seq 71 99); do [[ -e /tmp/.X$n-lock ]] || break; done
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Its messages are kept: should it end, they say why.
+Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=":$n"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# The Persian keyboard map, set before any client connects: changing it under
+# running clients is a moment when the server or a client may fail. Keys are
+# sent by keysym, so the English locale's Return below is the same key.
+setxkbmap -layout ir
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm $xvfb 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+# wine's programs first, so that none is left to report the display gone.
+trap 'wineserver -k 2>/dev/null || true; kill $wm $xvfb 2>/dev/null || true' EXIT
 
 # The programs above ran with no display, and a wine server still up would
 # give the windows below its display-less desktop, where nothing shows or
@@ -120,13 +126,32 @@ wait_window() { # title: waits until a window of that title shows
   done
   return 1
 }
-click_control() {
+click_control() { # name: clicks the control's middle, or says why it can't
   local x y w h
-  read -r x y w h < <(read_control --rect "$1" | tr -d '\r')
-  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  if read -r x y w h < <(read_control --rect "$1" | tr -d '\r'); then
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+    return
+  fi
+  program_state
+  echo "FAIL no control $1 to click: $state"
+  failed=1
+  return 1
 }
 start() { # program locale
-  (cd "$(dirname "$1")" && LANG=$2 exec wine "./$(basename "$1")" >/dev/null 2>&1) &
+  local log=$PWD/$out/program.log
+  (cd "$(dirname "$1")" && LANG=$2 exec wine "./$(basename "$1")" >"$log" 2>&1) &
+  program=$!
+}
+program_state() { # sets state: whether the program and the display still run
+  local code=0 stat
+  stat=$(ps -o stat= -p "$program" || true)
+  state="the program is running"
+  if [[ -z $stat || $stat == Z* ]]; then
+    wait "$program" || code=$?
+    state="the program ended with exit code $code"
+  fi
+  kill -0 "$xvfb" 2>/dev/null || state+="; Xvfb ended: $(tail -n 3 "$out/xvfb.log" | tr '\n' ' ')"
+  state+="; its messages in $out/program.log"
 }
 stop() {
   xdotool search --name "^Delvarin Chooser\$" windowclose 2>/dev/null || true
@@ -134,16 +159,11 @@ stop() {
 }
 
 # Typed into as a person would: the Persian keyboard map, a key per letter.
-start "$exe" fa_IR.UTF-8
-if wait_window "Delvarin Chooser" >/dev/null; then
-  check "no Salam box under a Persian locale" "" "$(xdotool search --onlyvisible --name '^Salam$' 2>/dev/null)"
-  click_control Text2
-  setxkbmap -layout ir
+type_and_list() {
+  click_control Text2 || return 0
   xdotool key Arabic_meem Arabic_ra Farsi_yeh Arabic_meem
-  setxkbmap -layout us
   check "the mother's name as typed, its value" 290 "$(read_control Label13)"
-  click_control Label11
-  click_control Command2
+  click_control Label11 && click_control Command2 || return 0
   "$linux/list/delvarin-list" --mother مريم --boy >"$out/window.expected"
   for _ in $(seq 100); do
     # delvarin-list ends its output with a line feed; the box's text has none.
@@ -154,11 +174,19 @@ if wait_window "Delvarin Chooser" >/dev/null; then
   if cmp -s "$out/window.expected" "$out/window.listed"; then
     echo "ok   the window's list equals delvarin-list ($(wc -l <"$out/window.listed") lines)"
   else
-    echo "FAIL the window's list differs from delvarin-list: $out/window.*"; failed=1
+    program_state
+    echo "FAIL the window's list differs from delvarin-list: $out/window.*; $state"
+    failed=1
   fi
   import -window root "$out/window.png"
+}
+start "$exe" fa_IR.UTF-8
+if wait_window "Delvarin Chooser" >/dev/null; then
+  check "no Salam box under a Persian locale" "" "$(xdotool search --onlyvisible --name '^Salam$' 2>/dev/null)"
+  type_and_list
 else
-  echo "FAIL the window did not show"; failed=1
+  program_state
+  echo "FAIL the window did not show: $state"; failed=1
 fi
 stop
 
