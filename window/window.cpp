@@ -92,7 +92,9 @@ Window::Window(QWidget* parent) : widgets::Form(parent) {
     // Then the pictures, on another core: started earlier, they took that
     // core from the session bus's start (a helper process where no bus is
     // running yet), which the window's first news for screen readers waits
-    // for. They are done well before the window shows.
+    // for. They are done well before the window shows. Not before the
+    // application exists either: the image reader looks up Qt's library
+    // paths, which the application sets up meanwhile (a race, and a crash).
     pictures_ = std::async(std::launch::async, decodePictures, ratio);
     const QFont face = FontOf(layout::kPersian975);
     widgets::SetMessageFont(face);
