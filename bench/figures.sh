@@ -68,7 +68,7 @@ fi
 # (tools/windows-check.sh builds it).
 if [[ -x build/windows/win32/delvarin-chooser.exe ]] && command -v wine >/dev/null; then
   echo
-  echo "Windows window (wine $(wine --version | sed 's/^wine-//'), Xvfb)"
+  echo "Windows window (wine $(wine --version 2>/dev/null | sed 's/^wine-//'), Xvfb)"
   bench/win32-figures.sh
 fi
 
