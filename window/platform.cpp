@@ -18,8 +18,6 @@
 
 #if DELVARIN_HAVE_XCB
 #include <xcb/xcb.h>
-
-#include <memory>
 #endif
 
 #include <array>
@@ -28,6 +26,7 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace delvarin {
 namespace {
